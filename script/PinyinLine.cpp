@@ -1,0 +1,26 @@
+#include "script/PinyinLine.h"
+
+#include "script/PinyinTable.h"
+
+String BuildPinyinLine(const CPinyinTable& table, const String& text, int* lastResult)
+{
+    String line;
+    int result = CPinyinTable::kNoReading;
+    const int length = text.GetLength();
+    for (int i = 0; i < length; ++i) {
+        const char16_t c = text[i];
+        const char16_t next = i + 1 < length ? text[i + 1] : char16_t(0);
+        const int reading = (next >= u'1' && next <= u'8') ? next - u'0' : 0;
+        String syllable;
+        result = table.LookupReading(c, syllable, reading);
+        // Only a found reading is written: an unloaded table yields an empty line rather than a
+        // line of bare spaces.
+        if (result == CPinyinTable::kFound) {
+            line += syllable;
+            line += u' ';
+        }
+    }
+    if (lastResult != nullptr)
+        *lastResult = result;
+    return line;
+}
