@@ -9,6 +9,7 @@ namespace {
 
 // How long a connection attempt may take before the server counts as not answering.
 constexpr pa_usec_t kConnectTimeout = 5 * PA_USEC_PER_SEC;
+constexpr pa_usec_t kTargetLatency = 100 * PA_USEC_PER_MSEC;
 
 struct QueuedBuffer {
     WAVEHDR* header;
@@ -285,8 +286,16 @@ MMRESULT PulseWaveOut::OpenDevice(uint32_t deviceId, const WAVEFORMATEX& format,
     }
     pa_stream_set_state_callback(opened->stream, PulseDevice::StateChanged, opened);
     pa_stream_set_write_callback(opened->stream, PulseDevice::Writable, opened);
+    // A short target latency: the default of two seconds would report a phrase done (and hold
+    // the caller's close loop) long after its sound has ended.
+    pa_buffer_attr attributes;
+    attributes.maxlength = static_cast<uint32_t>(-1);
+    attributes.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatency, &spec));
+    attributes.prebuf = static_cast<uint32_t>(-1);
+    attributes.minreq = static_cast<uint32_t>(-1);
+    attributes.fragsize = static_cast<uint32_t>(-1);
     bool ready = pa_stream_connect_playback(opened->stream, sinkName.empty() ? nullptr : sinkName.c_str(),
-                                            nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) == 0;
+                                            &attributes, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) == 0;
     if (ready) {
         pa_stream_state_t state = pa_stream_get_state(opened->stream);
         while (state != PA_STREAM_READY && PA_STREAM_IS_GOOD(state)) {
