@@ -24,3 +24,25 @@ String BuildPinyinLine(const CPinyinTable& table, const String& text, int* lastR
         *lastResult = result;
     return line;
 }
+
+void BreakPinyinLine(const String& line, int width, String& first, String& second)
+{
+    const int fit = width / 9;
+    const int length = line.GetLength();
+    if (length <= fit) {
+        first = line;
+        second.Empty();
+        return;
+    }
+    int at = fit;
+    while (at >= 0 && line[at] != u' ')
+        --at;
+    if (at < 0) {
+        // No space to break at: cut at W rather than leave the first line empty.
+        first = line.Left(fit);
+        second = line.Mid(fit);
+        return;
+    }
+    first = line.Left(at);
+    second = line.Mid(at + 1);
+}

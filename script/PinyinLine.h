@@ -12,3 +12,9 @@ class CPinyinTable;
 // everything when the table was never loaded. `lastResult`, when given, receives the result of
 // the last lookup (LookupReading's 0, 3 or 4; 4 for the empty text).
 String BuildPinyinLine(const CPinyinTable& table, const String& text, int* lastResult = nullptr);
+
+// Splits a phonetic line for a box `width` pixels wide, where W = width / 9 characters fit a line.
+// A line of at most W characters stays whole (`second` empty). A longer one breaks at the last
+// space at or before index W: `first` is the text before that space, `second` the text after it,
+// to the end. A line with no space there is cut at W. There are never more than two lines.
+void BreakPinyinLine(const String& line, int width, String& first, String& second);

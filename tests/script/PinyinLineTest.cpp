@@ -81,3 +81,27 @@ TEST(PinyinLineTest, UnloadedTableGivesAnEmptyLine)
     EXPECT_EQ(u"", Line(never, u"我是", &last));
     EXPECT_EQ(CPinyinTable::kNotLoaded, last);
 }
+
+TEST(PinyinLineTest, BreaksIntoAtMostTwoLines)
+{
+    // 90 pixels: W = 10 characters per line.
+    struct Case {
+        const char* what;
+        std::u16string line, first, second;
+    } cases[] = {
+        {"short line stays whole", u"nǐ hǎo ", u"nǐ hǎo ", u""},
+        {"exactly W characters stay whole", u"abcd efghi", u"abcd efghi", u""},
+        {"breaks at the last space before W", u"abcde fghij", u"abcde", u"fghij"},
+        {"a space at index W itself", u"abcdefghij klm", u"abcdefghij", u"klm"},
+        {"the second line runs to the end", u"ab cd ef gh ij kl mn op ", u"ab cd ef", u"gh ij kl mn op "},
+        {"no space at or before W: cut at W", u"abcdefghijkl m", u"abcdefghij", u"kl m"},
+        {"only a leading space", u" abcdefghijk", u"", u"abcdefghijk"},
+        {"empty line", u"", u"", u""},
+    };
+    for (const Case& c : cases) {
+        String first(u"x"), second(u"x");
+        BreakPinyinLine(String(c.line.c_str()), 90, first, second);
+        EXPECT_EQ(c.first, std::u16string(first.GetString())) << c.what;
+        EXPECT_EQ(c.second, std::u16string(second.GetString())) << c.what;
+    }
+}
