@@ -95,4 +95,26 @@ GlyphFontFiles BuildGlyphFont(uint16_t first1, uint16_t last1, uint16_t first2, 
     return files;
 }
 
+const FixtureFont& SharedFixtureFont()
+{
+    static TempDir dir;
+    static const FixtureFont font = [] {
+        const GlyphFontFiles files = BuildGlyphFont(0x30, 0x39, 0x3040, 0x7EFF, {kMissingGlyph});
+        return FixtureFont{dir.Write("fixture.idx", files.index), dir.Write("fixture.fon", files.data)};
+    }();
+    return font;
+}
+
+String SharedConversionTablePath()
+{
+    static TempDir dir;
+    static const String path = [] {
+        Bytes table;
+        for (uint32_t k = 0; k < 0x100; ++k)
+            PutLe16(table, static_cast<uint16_t>(k < 0x40 ? 0x4E80 + k : 0x4E00 + k));
+        return dir.Write("g2b.tab", table);
+    }();
+    return path;
+}
+
 }  // namespace scripttest

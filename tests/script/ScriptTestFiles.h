@@ -57,4 +57,18 @@ struct GlyphFontFiles {
 GlyphFontFiles BuildGlyphFont(uint16_t first1, uint16_t last1, uint16_t first2, uint16_t last2,
                               const std::vector<char16_t>& missing = {});
 
+// The glyph font shared by the painting tests, written once per test program: digits
+// (U+0030..U+0039) in range 1, U+3040..U+7EFF in range 2 (kana, the toggle samples and the
+// artificial "characters" the tests draw), except U+4E10 whose entry points past the data file.
+struct FixtureFont {
+    String indexPath;
+    String dataPath;
+};
+constexpr char16_t kMissingGlyph = 0x4E10;
+const FixtureFont& SharedFixtureFont();
+
+// A conversion table, written once per test program, that maps U+4E00 + k to U+4E80 + k for
+// k < 0x40 (every other entry holds its own code).
+String SharedConversionTablePath();
+
 }  // namespace scripttest
