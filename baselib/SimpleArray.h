@@ -29,7 +29,7 @@ public:
     {
         m_capacity = static_cast<uint32_t>(CalculateArraySize(n));
         m_count = n > m_capacity ? m_capacity : n;
-        m_items = new (std::nothrow) T[m_capacity];
+        m_items = new (std::nothrow) T[m_capacity]();
         if (m_items == nullptr) {
             m_count = 0;
             m_capacity = 0;
@@ -38,7 +38,7 @@ public:
 
     CSimpleArray(const CSimpleArray& other)
     {
-        m_items = other.m_capacity ? new (std::nothrow) T[other.m_capacity] : nullptr;
+        m_items = other.m_capacity ? new (std::nothrow) T[other.m_capacity]() : nullptr;
         if (m_items == nullptr) {
             m_count = 0;
             m_capacity = 0;
@@ -56,7 +56,7 @@ public:
         if (this == &other)
             return *this;
         if (m_capacity < other.m_count) {
-            T* items = new (std::nothrow) T[other.m_capacity];
+            T* items = new (std::nothrow) T[other.m_capacity]();
             if (items == nullptr)
                 return *this;  // out of memory: keep the old contents
             delete[] m_items;
@@ -120,7 +120,7 @@ private:
         uint32_t capacity = m_capacity ? m_capacity * 2 : 1;
         if (capacity > kMaxArraySize)
             return false;
-        T* items = new (std::nothrow) T[capacity];
+        T* items = new (std::nothrow) T[capacity]();
         if (items == nullptr)
             return false;
         for (uint32_t i = 0; i < m_count; ++i)

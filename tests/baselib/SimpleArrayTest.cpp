@@ -1,0 +1,117 @@
+// CalculateArraySize and Ostrel::CSimpleArray: capacities, growth to the limit, removal with and
+// without keeping the order, and deep copies of element types that own memory.
+
+#include "baselib/SimpleArray.h"
+#include "baselib/String.h"
+
+#include "TextOf.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(SimpleArrayTest, CalculateArraySize)
+{
+    const struct {
+        unsigned long n;
+        unsigned long size;
+    } cases[] = {
+        {0, 1}, {1, 2}, {2, 4}, {3, 4}, {7, 8}, {8, 16}, {1000, 1024}, {1024, 2048},
+        {524287, 524288}, {524288, 1048576}, {1048576, 1048576}, {0xFFFFFFFFUL, 1048576},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CalculateArraySize(c.n), c.size) << "n = " << c.n;
+}
+
+std::string Letters(const Ostrel::CSimpleArray<char>& array)
+{
+    return std::string(array.GetData(), array.GetCount());
+}
+
+Ostrel::CSimpleArray<char> Abcd()
+{
+    Ostrel::CSimpleArray<char> array;
+    for (char c : std::string("abcd"))
+        array.Append(c);
+    return array;
+}
+
+TEST(SimpleArrayTest, RemoveAt)
+{
+    const struct {
+        uint32_t index;
+        bool keepOrder;
+        bool removed;
+        const char* left;
+    } cases[] = {
+        {1, true, true, "acd"},
+        {1, false, true, "adc"},
+        {3, false, true, "abc"},
+        {0, true, true, "bcd"},
+        {4, true, false, "abcd"},
+        {4, false, false, "abcd"},
+    };
+    for (const auto& c : cases) {
+        Ostrel::CSimpleArray<char> array = Abcd();
+        EXPECT_EQ(array.RemoveAt(c.index, c.keepOrder), c.removed) << c.index << " " << c.keepOrder;
+        EXPECT_EQ(Letters(array), c.left) << c.index << " " << c.keepOrder;
+    }
+    Ostrel::CSimpleArray<char> single;
+    single.Append('x');
+    EXPECT_TRUE(single.RemoveAt(0, false));
+    EXPECT_TRUE(single.IsEmpty());
+    EXPECT_FALSE(single.RemoveAt(0, false));
+}
+
+TEST(SimpleArrayTest, ConstructedCountAndCapacity)
+{
+    Ostrel::CSimpleArray<int> empty;
+    EXPECT_EQ(empty.GetCount(), 0u);
+    EXPECT_EQ(empty.GetCapacity(), 1u);
+    Ostrel::CSimpleArray<int> five(5);
+    EXPECT_EQ(five.GetCount(), 5u);
+    EXPECT_EQ(five.GetCapacity(), 8u);
+    EXPECT_EQ(five[4], 0);  // default-constructed
+    Ostrel::CSimpleArray<unsigned char> tooMany(2000000);
+    EXPECT_LE(tooMany.GetCount(), tooMany.GetCapacity());  // cut, never count > capacity
+}
+
+TEST(SimpleArrayTest, AppendStopsAtTheLimitAndKeepsTheArray)
+{
+    Ostrel::CSimpleArray<unsigned char> array(524288);
+    ASSERT_EQ(array.GetCapacity(), 1048576u);
+    while (array.GetCount() < array.GetCapacity())
+        ASSERT_TRUE(array.Append(1));
+    array[0] = 42;
+    EXPECT_FALSE(array.Append(2));
+    EXPECT_EQ(array.GetCount(), 1048576u);
+    EXPECT_EQ(array.GetCapacity(), 1048576u);
+    EXPECT_EQ(array[0], 42);
+}
+
+TEST(SimpleArrayTest, CopyAndAssignDuplicateOwningElements)
+{
+    Ostrel::CSimpleArray<String> names;
+    names.Append(String(u"Food"));
+    names.Append(String(u"Travel"));
+    names.Append(String(u"Basic"));
+
+    Ostrel::CSimpleArray<String> copy(names);
+    Ostrel::CSimpleArray<String> assigned;
+    assigned = names;
+    names[0] = u"changed";
+    names.RemoveAt(1, true);
+    for (const auto* array : {&copy, &assigned}) {
+        ASSERT_EQ(array->GetCount(), 3u);
+        EXPECT_EQ(TextOf((*array)[0]), u"Food");
+        EXPECT_EQ(TextOf((*array)[1]), u"Travel");
+        EXPECT_EQ(TextOf((*array)[2]), u"Basic");
+    }
+    EXPECT_EQ(TextOf(names[1]), u"Basic");
+    assigned = assigned;  // self-assignment keeps the elements
+    EXPECT_EQ(TextOf(assigned[2]), u"Basic");
+}
+
+}  // namespace
