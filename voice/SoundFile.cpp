@@ -70,6 +70,8 @@ bool CSoundFile::LoadArchive(uint32_t expectedLength)
     if (indexEnd > m_fileLength)
         return ReportCorrupted();
 
+    delete[] m_index;
+    m_entryCount = 0;
     m_index = new (std::nothrow) VoiceIndexEntry[count];
     if (!m_index)
         return ReportCorrupted();

@@ -85,7 +85,7 @@ bool PulseServer::Start(int sinkCount, std::string* error)
         "--log-target=stderr", "-L", "module-native-protocol-unix socket=" + socketPath + " auth-anonymous=1"};
     for (int i = 0; i < sinkCount; ++i) {
         arguments.push_back("-L");
-        arguments.push_back("module-null-sink sink_name=" + SinkName(i) + " rate=22050 channels=1 format=s16le");
+        arguments.push_back("module-null-sink sink_name=" + SinkName(i) + " rate=22050 channels=1 format=s16le norewinds=1");
     }
     m_pid = Spawn(arguments, {"XDG_RUNTIME_DIR=" + m_folder, "HOME=" + m_folder}, -1);
     if (m_pid < 0) {
