@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/MessageBox.h"
 #include "tests/script/ScriptTestFiles.h"
 
 using namespace scripttest;
@@ -149,4 +150,22 @@ TEST(PinyinTableTest, LoadsFromAFile)
     String syllable;
     ASSERT_EQ(CPinyinTable::kFound, table.LookupReading(0x4E00, syllable, 0));
     EXPECT_EQ(u"yī", Text(syllable));
+}
+
+TEST(PinyinTableTest, StartUpReportsAMissingFileOnce)
+{
+    // No "py_pool.dat" lies next to the test program.
+    std::vector<std::u16string> shown;
+    MessageBoxHandler previous = SetMessageBoxHandler([&shown](const String& text, const String&, unsigned type) {
+        shown.push_back(Text(text));
+        EXPECT_EQ(MB_OK, type);
+        return IDOK;
+    });
+    EXPECT_EQ(CPinyinTable::kCannotLoad, LoadProgramPinyin());
+    SetMessageBoxHandler(previous);
+    EXPECT_EQ(std::vector<std::u16string>{u"Cannot load PinYin data."}, shown);
+    ASSERT_NE(nullptr, GetPinyinTable());
+    String syllable;
+    EXPECT_EQ(CPinyinTable::kNoReading, GetPinyinTable()->LookupReading(0x4E00, syllable, 0));
+    DeletePinyinTable();
 }
