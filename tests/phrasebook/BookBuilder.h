@@ -61,7 +61,7 @@ inline CPhrase* MakePhrase(int id, int catId, const char16_t* name, bool visible
     return phrase;
 }
 
-struct MapSpec
+struct MapRow
 {
     int pid;
     std::vector<const char16_t*> values;
@@ -70,7 +70,7 @@ struct MapSpec
 // A template phrase: one wildcard per value string ("tea|coffee"), named W1, W2, ...,
 // and one map per combination.
 inline CPhrase* MakeTemplate(int id, int catId, const char16_t* name,
-                             std::vector<const char16_t*> valueStrings, std::vector<MapSpec> maps)
+                             std::vector<const char16_t*> valueStrings, std::vector<MapRow> maps)
 {
     CPhrase* phrase = new CPhrase();
     phrase->id = id;
@@ -84,13 +84,13 @@ inline CPhrase* MakeTemplate(int id, int catId, const char16_t* name,
         phrase->rule.wildcards.Append(new CWildCard(attr, valueStrings[i]));
     }
     int mapId = 1;
-    for (const MapSpec& spec : maps) {
+    for (const MapRow& row : maps) {
         CMap* map = new CMap();
         map->id = mapId++;
-        map->pid = spec.pid;
-        for (size_t i = 0; i < spec.values.size(); ++i) {
+        map->pid = row.pid;
+        for (size_t i = 0; i < row.values.size(); ++i) {
             String attr = String(u"W") + String::ValueOf((int)i + 1);
-            map->wildcards.Append(new CWildCard(attr, spec.values[i]));
+            map->wildcards.Append(new CWildCard(attr, row.values[i]));
         }
         phrase->maps.Append(map);
     }

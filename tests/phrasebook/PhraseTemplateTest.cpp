@@ -14,7 +14,7 @@ using namespace book_test;
 namespace {
 
 std::unique_ptr<CPhrase> Template(const char16_t* name, std::vector<const char16_t*> valueStrings,
-                                  std::vector<MapSpec> maps = {})
+                                  std::vector<MapRow> maps = {})
 {
     return std::unique_ptr<CPhrase>(MakeTemplate(1, 1, name, std::move(valueStrings), std::move(maps)));
 }
@@ -71,7 +71,7 @@ TEST(PhraseTemplateTest, ConcreteIdFollowsTheCurrentValues)
     {
         const char* what;
         std::vector<const char16_t*> values;
-        std::vector<MapSpec> maps;
+        std::vector<MapRow> maps;
         std::vector<int> choices;  // SetCurrentValueIndex per wildcard
         int expected;
     };
