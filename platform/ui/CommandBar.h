@@ -4,8 +4,9 @@
 // button per top-level popup of a menu resource) and a toolbar (buttons of a toolbar resource).
 //
 // Create it in the dialog's initialisation hook. A dialog may have several bars; they share the
-// place at the bottom and the one created or brought to the front last is shown. The dialog's
-// client area ends above the bar. Choosing a menu item or a button sends its command id to the
+// strip of BarHeight pixels at the bottom and the one created or brought to the front last is
+// shown. Every dialog keeps that strip (empty when it has no bar), so its client area, the
+// screen less the strip, does not change when bars come and go. Choosing a menu item or a button sends its command id to the
 // dialog (CDialog::OnCommand); a disabled item or button sends nothing. The bar lives until the
 // dialog's run ends; the object may be a member of the dialog and be created again next run.
 

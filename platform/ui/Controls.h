@@ -87,6 +87,9 @@ public:
     // Shows the bitmap (picture statics); the control takes the bitmap's size.
     void SetBitmap(const CBitmap& bitmap);
     CBitmap GetBitmap() const;
+
+private:
+    CBitmap m_bitmap;
 };
 
 class CButton : public CWindow {
