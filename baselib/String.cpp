@@ -208,12 +208,17 @@ void String::Replace(char16_t from, char16_t to)
     }
 }
 
-void String::Replace(const char16_t* oldText, const char16_t* newText)
+void String::Replace(const char16_t* oldTextIn, const char16_t* newTextIn)
 {
-    size_t oldLength = wcslen16(oldText);
+    // Own copies: either text may point into this String's buffer, which each step replaces.
+    const std::u16string oldCopy(oldTextIn);
+    const std::u16string newCopy(newTextIn);
+    const char16_t* oldText = oldCopy.c_str();
+    const char16_t* newText = newCopy.c_str();
+    size_t oldLength = oldCopy.size();
     if (oldLength == 0)
         return;
-    size_t newLength = wcslen16(newText);
+    size_t newLength = newCopy.size();
     // With oldText inside newText every step would make a new occurrence: one pass instead.
     bool rescan = wcsstr16(newText, oldText) == nullptr;
     size_t from = 0;

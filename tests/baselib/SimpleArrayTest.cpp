@@ -110,7 +110,8 @@ TEST(SimpleArrayTest, CopyAndAssignDuplicateOwningElements)
         EXPECT_EQ(TextOf((*array)[2]), u"Basic");
     }
     EXPECT_EQ(TextOf(names[1]), u"Basic");
-    assigned = assigned;  // self-assignment keeps the elements
+    const Ostrel::CSimpleArray<String>& self = assigned;
+    assigned = self;  // self-assignment keeps the elements
     EXPECT_EQ(TextOf(assigned[2]), u"Basic");
 }
 

@@ -48,7 +48,8 @@ TEST(StringTest, CopiesOwnTheirText)
     EXPECT_EQ(TextOf(b), u"next");
     EXPECT_NE(a.GetString(), b.GetString());
 
-    a = a;  // self-assignment keeps the text
+    const String& self = a;
+    a = self;  // self-assignment keeps the text
     EXPECT_EQ(TextOf(a), u"text");
     a = a.GetString() + 1;  // assigning from inside the own buffer
     EXPECT_EQ(TextOf(a), u"ext");
@@ -245,6 +246,9 @@ TEST(StringTest, ReplaceTextRescansFromTheStart)
         s.Replace(c.oldText, c.newText);
         EXPECT_EQ(TextOf(s), c.expected) << "replacing in " << testing::PrintToString(std::u16string(c.text));
     }
+    String own(u"abcabc");
+    own.Replace(own.GetString() + 3, u"x");  // the old text lies in the buffer being replaced
+    EXPECT_EQ(TextOf(own), u"xx");
 }
 
 TEST(StringTest, NumberConversion)
