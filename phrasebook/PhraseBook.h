@@ -54,7 +54,9 @@ public:
     // before it in the book. Favorites and search result are not touched.
     int ReadFrom(CFastInputStream& in);
     // Writes the layout; translation phrases whose id no source phrase has are left
-    // out. Always returns 1 (the stream itself caps its size, see CFastOutputStream).
+    // out. Returns 1, or 0 when the book does not fit in the output stream (which
+    // holds at most 1,048,576 bytes and drops the rest): the bytes are then a cut
+    // file that must not be stored.
     int WriteTo(CFastOutputStream& out) const;
 
     // --- Lookups ---

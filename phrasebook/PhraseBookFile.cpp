@@ -150,5 +150,7 @@ int CPhraseBook::WriteTo(CFastOutputStream& out) const
 
     WriteSection(out, m_pairs);
     out.WriteString(kPhraseBookMagic);
-    return 1;
+    // The stream drops what does not fit once it holds its largest size; a full
+    // stream means the file would be cut short, which must not pass for success.
+    return out.GetLength() < (int)kMaxArraySize ? 1 : 0;
 }

@@ -453,3 +453,17 @@ TEST_F(PhraseBookLoadTest, TwoBooksLoadSideBySide)
     EXPECT_EQ(U(loadedMain.FindTranslation(7)->GetTipText(loadedMain)), u"Tip");
     EXPECT_EQ(ToVector(loadedKana.GetFavorites()), std::vector<int>{7});
 }
+
+TEST(PhraseBookWriteLimitTest, BookTooLargeForTheStreamIsNoSuccess)
+{
+    CPhraseBook book;
+    // 300,000 units of text take 600,000 bytes; two of them overflow the stream.
+    std::u16string longText(300000, u'x');
+    book.GetPhrases().Append(MakePhrase(1, 1, longText.c_str()));
+    CFastOutputStream fits;
+    EXPECT_EQ(book.WriteTo(fits), 1);
+
+    book.GetTranslations().Append(MakePhrase(1, 1, longText.c_str()));
+    CFastOutputStream cut;
+    EXPECT_EQ(book.WriteTo(cut), 0);
+}
