@@ -33,6 +33,10 @@ int RunWithScript(const std::function<int()>& start, const std::function<void()>
 // A program's whole life (RunApplication without its own argument parsing) under a script.
 int RunProgram(CApplication& app, const std::function<void()>& script);
 
+// Runs work on the user-interface thread and waits for it (for checks that read a dialog's own
+// objects; work must not open a dialog).
+void RunOnUiThread(const std::function<void()>& work);
+
 // The running dialogs, innermost last, and the one in front (nullptr when none runs).
 std::vector<CDialog*> GetRunningDialogs();
 CDialog* GetActiveDialog();
@@ -52,6 +56,8 @@ bool TapControl(int controlId);
 bool TapControlAt(int controlId, Point clientPoint);
 // The control's rectangle in screen pixels; empty when absent.
 Rect GetControlScreenRect(int controlId);
+// A point of the control's client area in screen pixels (the point itself when absent).
+Point ControlClientToScreen(int controlId, Point clientPoint);
 
 // Reading controls of the front dialog.
 bool HasControl(int controlId);
