@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string narrow(static_cast<size_t>(length) + 1, '\0');
     text.GetAnsiString(narrow.data());
     Check(String(narrow.c_str()).GetLength() <= length);
-    volatile int parsed = text.ParseInt() + static_cast<int>(text.ParseLong() & 1);
+    volatile unsigned parsed = static_cast<unsigned>(text.ParseInt()) + static_cast<unsigned>(text.ParseLong());
     volatile double real = text.ParseDouble();
     (void)parsed;
     (void)real;
