@@ -105,6 +105,10 @@ struct ShownMessageBox {
 void AnswerNextMessageBoxes(const std::vector<int>& answers);
 std::vector<ShownMessageBox> TakeShownMessageBoxes();
 
+// Taps the first link of the HTML viewer control whose target is href; false when the viewer
+// or the link is not there.
+bool TapHtmlLink(int viewerControlId, const String& href);
+
 // The HTML viewer: make it unavailable (as when the platform has no viewer) or available again.
 void SetHtmlViewerAvailable(bool available);
 

@@ -24,6 +24,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
 #include <QThread>
 
 #include <atomic>
@@ -584,6 +589,36 @@ std::vector<ShownMessageBox> TakeShownMessageBoxes()
     for (const RecordedMessageBox& box : TakeRecordedMessageBoxes())
         shown.push_back({box.text, box.title, box.type, box.answer});
     return shown;
+}
+
+bool TapHtmlLink(int viewerControlId, const String& href)
+{
+    bool found = false;
+    Point point = OnUi([&] {
+        auto* viewer = qobject_cast<QTextBrowser*>(ControlWidget(viewerControlId));
+        if (!viewer)
+            return Point{};
+        QString target = ToQString(href);
+        QTextDocument* document = viewer->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                QTextFragment fragment = it.fragment();
+                if (!fragment.charFormat().isAnchor() || fragment.charFormat().anchorHref() != target)
+                    continue;
+                QTextCursor cursor(document);
+                cursor.setPosition(fragment.position() + (fragment.length() > 1 ? 1 : 0));
+                QRect caret = viewer->cursorRect(cursor);
+                QPoint c = viewer->viewport()->mapTo(GetScreenWidget(), caret.center());
+                found = true;
+                return Point{c.x(), c.y()};
+            }
+        }
+        return Point{};
+    });
+    if (!found)
+        return false;
+    Tap(point);
+    return true;
 }
 
 void SetHtmlViewerAvailable(bool available)

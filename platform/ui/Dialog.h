@@ -83,7 +83,8 @@ public:
     void EndDialog(int result);
     bool IsRunning() const;
 
-    // Controls of the template by id (none when absent or when the dialog is not running).
+    // Controls of the template by id, then windows made at run time inside the dialog (none when
+    // absent or when the dialog is not running).
     CWindow* GetDlgItem(int id) const;
     template <class Control>
     Control* GetControl(int id) const { return dynamic_cast<Control*>(GetDlgItem(id)); }

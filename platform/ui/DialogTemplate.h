@@ -20,7 +20,7 @@ enum : int { IDC_STATIC = -1 };
 
 enum class ControlKind {
     Static,        // plain text
-    Picture,       // shows a bitmap (CStatic::SetBitmap); text may name nothing
+    Picture,       // shows imageId (a bitmap resource, else an icon resource) or CStatic::SetBitmap
     GroupBox,
     PushButton,    // click sends the dialog the command of its id
     CheckBox,      // auto check box
@@ -48,6 +48,7 @@ struct ControlTemplate {
     const char16_t* text; // may be nullptr
     unsigned style;
     int x, y, cx, cy;     // dialog units
+    int imageId = 0;      // Picture: the bitmap or icon resource shown from the start
 };
 
 struct DialogTemplate {

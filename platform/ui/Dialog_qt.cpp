@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -50,6 +51,15 @@ std::unique_ptr<CWindow> CreateControl(DialogState& state, const ControlTemplate
         if (control.style & StyleSunken) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
+        }
+        if (control.kind == ControlKind::Picture && control.imageId != 0) {
+            QImage image = LoadBitmapImage(control.imageId);
+            if (image.isNull())
+                image = LoadIconImage(control.imageId);
+            if (!image.isNull()) {
+                label->setPixmap(QPixmap::fromImage(image));
+                rect.setSize(image.size());
+            }
         }
         widget = label;
         window = std::make_unique<CStatic>();
@@ -333,6 +343,15 @@ CWindow* CDialog::GetDlgItem(int id) const
     for (auto& [controlId, window] : m_state->controls)
         if (controlId == id && window->IsValid())
             return window.get();
+    // Windows made at run time (an HTML viewer, a list's picker) are found by their id too.
+    if (QWidget* client = m_state->client.data()) {
+        for (QWidget* child : client->findChildren<QWidget*>()) {
+            QVariant childId = child->property("controlId");
+            if (childId.isValid() && childId.toInt() == id)
+                if (CWindow* window = WindowOf(child))
+                    return window;
+        }
+    }
     return nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QTextEdit>
 #include <QComboBox>
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -244,6 +245,8 @@ String CWindow::GetWindowText() const
         return FromQString(group->title());
     if (auto* combo = qobject_cast<QComboBox*>(w))
         return FromQString(combo->currentText());
+    if (auto* text = qobject_cast<QTextEdit*>(w))
+        return FromQString(text->toPlainText());
     return w ? FromQString(w->windowTitle()) : String();
 }
 

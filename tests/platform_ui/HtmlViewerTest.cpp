@@ -108,6 +108,17 @@ TEST_F(HtmlViewerTest, ServesInlineImagesByNameAndShowsThem)
                       // Both served pictures are drawn whole: red twice (20 × 10), green once (12 × 12).
                       EXPECT_GE(CountPixels(screen, Rgb(255, 0, 0)), 2 * 20 * 10);
                       EXPECT_GE(CountPixels(screen, Rgb(0, 255, 0)), 12 * 12);
+                      EXPECT_EQ(GetControlText(kViewerId), [&] {
+                          String text;
+                          RunOnUiThread([&] { text = dialog.viewer->GetPlainText(); });
+                          return text;
+                      }());
+
+                      // A tapped link is only reported; the page stays.
+                      ASSERT_TRUE(TapHtmlLink(kViewerId, u"more"));
+                      RunOnUiThread([&] { EXPECT_EQ(dialog.links, (std::vector<String>{u"more"})); });
+                      EXPECT_GE(GetControlText(kViewerId).Find(u"Red"), 0);
+                      EXPECT_FALSE(TapHtmlLink(kViewerId, u"elsewhere"));
                       PressTitleOk();
                   });
     EXPECT_FALSE(dialog.IsRunning());
