@@ -4,7 +4,7 @@
 
 CCategoryView::CCategoryView() : CCategoryView(*GetPhraseBook()) {}
 
-CCategoryView::CCategoryView(CPhraseBook& book) : m_book(&book), m_category(nullptr) {}
+CCategoryView::CCategoryView(CPhraseBook& book) : m_category(nullptr), m_book(&book) {}
 
 CCategoryView::~CCategoryView() = default;
 

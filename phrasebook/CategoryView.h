@@ -61,8 +61,8 @@ public:
     int GetLongestPhraseText(PhraseTextMode mode) const;
 
 private:
-    CPhraseBook* m_book;
     CCategory* m_category;
     Ostrel::CSimpleArray<CCategory*> m_subCategories;
     Ostrel::CSimpleArray<CPhrase*> m_phrases;
+    CPhraseBook* m_book;
 };
