@@ -280,6 +280,8 @@ void CheckTemplate(const SourcePhrase& phrase, std::vector<SourceError>& errors)
 {
     auto error = [&](const std::string& message) { errors.push_back({phrase.where, message}); };
     std::string at = "template @" + std::to_string(phrase.id);
+    if (phrase.slots.size() > 9)
+        error(at + ": templates hold at most nine slots (the programs read $W10 as $W1 followed by 0)");
     for (size_t slot = 0; slot < phrase.slots.size(); ++slot) {
         if (phrase.en.find(MarkerOf(slot)) == std::u16string::npos)
             error(at + ": slot W" + std::to_string(slot + 1) + " has no marker in its English text");
