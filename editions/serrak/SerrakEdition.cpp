@@ -1,0 +1,140 @@
+#include "editions/serrak/SerrakEdition.h"
+
+#include "editions/common/CommonResources.h"
+#include "editions/common/EmbeddedArt.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/Resources.h"
+#include "script/EditionProfile.h"
+#include "shell/app/ShellEdition.h"
+#include "shell/app/ShellIds.h"
+
+#include <cstddef>
+
+extern const unsigned char kArt_serrak_logo[];
+extern const std::size_t kArt_serrak_logo_size;
+
+namespace {
+
+const ControlTemplate kMainScreenControls[] = {
+    {IDC_CATEGORY_PICTURE, ControlKind::Picture, nullptr, 0, 0, 0, 147, 165},
+};
+const DialogTemplate kMainScreen = {IDD_MAIN_SCREEN, u"Serrak Phrase Book", u"System", 8, 147, 165,
+                                    kMainScreenControls};
+
+const ControlTemplate kBrowserControls[] = {
+    {IDC_SUB_CATEGORY_LABEL, ControlKind::Static, u"Sub Category:", 0, 4, 7, 48, 11},
+    {IDC_SUB_CATEGORY, ControlKind::ComboBox, nullptr, 0, 58, 7, 75, 105},
+    {IDC_PHRASE_LIST, ControlKind::ListBox, nullptr, StyleVerticalScroll | StyleHorizontalScroll, 4, 22, 129, 91},
+    {IDC_FRAME_OR_GROUP_B, ControlKind::Static, nullptr, StyleSunken, 4, 114, 129, 38},
+    {IDC_TRANSLATION_BOX, ControlKind::Static, nullptr, 0, 19, 117, 109, 32},
+};
+const DialogTemplate kBrowser = {IDD_PHRASE_BROWSER, u"Serrak Phrase Book", u"System", 8, 147, 165, kBrowserControls};
+
+const ControlTemplate kRelatedControls[] = {
+    {IDC_PHRASE_LIST, ControlKind::ListBox, nullptr, StyleVerticalScroll | StyleHorizontalScroll, 5, 45, 129, 64},
+    {IDC_RELATED_LABEL, ControlKind::Static, u"Related phrases", 0, 9, 33, 54, 8},
+    {IDC_RELATED_SOURCE_TEXT, ControlKind::Static, nullptr, 0, 10, 11, 120, 19},
+    {IDC_FRAME_OR_GROUP_A, ControlKind::GroupBox, u"Your phrase", 0, 5, 3, 129, 28},
+    {IDC_FRAME_OR_GROUP_B, ControlKind::Static, nullptr, StyleSunken, 5, 111, 129, 39},
+    {IDC_TRANSLATION_BOX, ControlKind::Static, nullptr, 0, 22, 115, 107, 32},
+};
+const DialogTemplate kRelated = {IDD_RELATED, u"Related", u"System", 10, 141, 157, kRelatedControls};
+
+const ControlTemplate kAboutControls[] = {
+    {IDC_ABOUT_LOGO, ControlKind::Picture, nullptr, 0, 17, 18, 100, 24},
+    {IDC_STATIC, ControlKind::Static,
+     u"Serrak\nTalking Phrase Book\nV3.2.5\nOstrelSoft Software\nwww.ostrelsoft.example\nsupport@ostrelsoft.example",
+     StyleCentered, 5, 50, 124, 72},
+    {IDOK, ControlKind::PushButton, u"OK", StyleDefaultButton, 42, 128, 50, 14},
+};
+const DialogTemplate kAbout = {IDD_ABOUT, u"Serrak Phrase Book", u"System", 10, 135, 147, kAboutControls};
+
+const DialogTemplate kHelp = {155, u"Help", u"System", 10, 109, 116, {}};
+
+const int kHelpPage[] = {1, 2, 3, 4, 6};
+
+const HelpImage kHelpImages[] = {
+    {u"logo", IDB_LOGO},    {u"speaker", IDB_SPEAKER}, {u"favadd", 164},
+    {u"favdel", 165},       {u"related", 168},         {u"search", 169},
+};
+
+const char16_t kHelpWelcome[] =
+    u"<p><img src=\"logo\"></p>"
+    u"<p><font face=\"Verdana\"><b>Serrak Talking Phrase Book</b></font></p>"
+    u"<p><font face=\"Verdana\">Welcome! Serrak helps you say what you need in Korean, "
+    u"wherever you travel. Highlights:</font></p>"
+    u"<ul><li>More than a thousand everyday phrases in ten categories</li>"
+    u"<li>Every phrase in Hangul</li>"
+    u"<li>Native speech for every phrase</li>"
+    u"<li>Your own favorites, related phrases, key word search and travel tips</li></ul>";
+const char16_t kHelpBrowsing[] =
+    u"<p><font face=\"Verdana\"><b>Browsing phrases</b><br>"
+    u"Tap an icon of the main menu to open its category. Pick a sub category from the drop-down "
+    u"list at the top, then tap a phrase: its translation appears in the box below. A word in square brackets can be changed: tap it and choose another.</font></p>";
+const char16_t kHelpVoice[] =
+    u"<p><font face=\"Verdana\"><b>Voice</b><br>"
+    u"Tap the speaker <img src=\"speaker\">, or the translation itself, to hear the phrase "
+    u"spoken by a native speaker.</font></p>";
+const char16_t kHelpFavoritesRelatedSearch[] =
+    u"<p><font face=\"Verdana\"><b>Favorites</b><br>"
+    u"Tap <img src=\"favadd\"> to add the selected phrase to your Favorites category. Inside "
+    u"Favorites, <img src=\"favdel\"> deletes the selected phrase from it.</font></p>"
+    u"<p><font face=\"Verdana\"><b>Related phrases</b><br>"
+    u"When <img src=\"related\"> is enabled, it shows the phrases that often go with the selected "
+    u"one.</font></p>"
+    u"<p><font face=\"Verdana\"><b>Search</b><br>"
+    u"Tap <img src=\"search\"> and type one or more key words; every phrase that holds one of "
+    u"them is listed. Tick \"Exact match only\" to look for the words as typed.</font></p>";
+const char16_t kHelpTipsAndContact[] =
+    u"<p><font face=\"Verdana\"><b>Travel and cultural tips</b><br>"
+    u"The tip button is enabled when the selected phrase has a tip: tap it to read it.</font></p>"
+    u"<p><font face=\"Verdana\"><b>Contact and support</b><br>"
+    u"OstrelSoft Software<br>www.ostrelsoft.example<br>support@ostrelsoft.example</font></p>";
+
+void RegisterSerrakResources()
+{
+    const EmbeddedArt logo{"logo", kArt_serrak_logo, kArt_serrak_logo_size};
+    RegisterCommonResources(SerrakProfile(), CategoryNumbering::JapaneseKorean, logo);
+    RegisterDialogTemplate(kMainScreen);
+    RegisterDialogTemplate(kBrowser);
+    RegisterDialogTemplate(kRelated);
+    RegisterDialogTemplate(kAbout);
+    RegisterDialogTemplate(kHelp);
+
+    RegisterCommonBitmap(164, "icon-favadd");
+    RegisterCommonBitmap(165, "icon-favdel");
+    RegisterCommonBitmap(166, "icon-tip");
+    RegisterCommonBitmap(167, "icon-help");
+    RegisterCommonBitmap(168, "icon-related");
+    RegisterCommonBitmap(169, "icon-search");
+
+    RegisterString(1, kHelpWelcome);
+    RegisterString(2, kHelpBrowsing);
+    RegisterString(3, kHelpVoice);
+    RegisterString(4, kHelpFavoritesRelatedSearch);
+    RegisterString(6, kHelpTipsAndContact);
+}
+
+} // namespace
+
+const ShellEdition& SerrakShellEdition()
+{
+    static const ShellEdition edition{
+        .profile = &SerrakProfile(),
+        .mainScreenTitle = u"Serrak Phrase Book",
+        .categoryCommands = GetCategoryCommands(CategoryNumbering::JapaneseKorean),
+        .favoritesCommand = GetFavoritesCommand(CategoryNumbering::JapaneseKorean),
+        .normalMenu = 161,
+        .favoritesMenu = 162,
+        .translationFrameId = IDC_FRAME_OR_GROUP_B,
+        .relatedGroupBoxId = IDC_FRAME_OR_GROUP_A,
+        .relatedFrameId = IDC_FRAME_OR_GROUP_B,
+        .reportsMissingRelated = true,
+        .refreshOrder = RefreshOrder::PhoneticFirst,
+        .helpDialog = 155,
+        .helpPageStrings = kHelpPage,
+        .helpImages = kHelpImages,
+        .registerResources = RegisterSerrakResources,
+    };
+    return edition;
+}
