@@ -108,6 +108,28 @@ bool CDemoDialog::OnInitDialog()
     for (const char16_t* text : {u"Hello", u"Thank you", u"Where is the station?", u"Goodbye"})
         list->AddString(text);
     list->SetHorizontalExtent(list->GetTextExtent(u"Where is the station?").cx + 8);
+    // A tap on entry 2 opens a picker below it, after the list has selected the entry.
+    list->SetPenDownHandler([this, list](Point point) {
+        listPenDowns.push_back(point);
+        if (picker || list->GetCurSel() != 2)
+            return;
+        Rect entry;
+        list->GetItemRect(2, entry);
+        pickerRect = {entry.left + 3, entry.top - 3, entry.left + 80, entry.bottom + 3 * 14 + 10};
+        picker = CreateChildComboBox(*list, kDemoPicker, pickerRect);
+        picker->SetFont(list->GetFont());
+        for (const char16_t* value : {u"train", u"bus", u"taxi"})
+            picker->AddString(value);
+        picker->SetCurSel(0);
+        auto done = [this] {
+            pickerChoices.push_back(picker->GetCurSel());
+            picker->DestroyWindow();
+        };
+        picker->SetSelChangeHandler(done);
+        picker->SetCloseUpHandler(done);
+        picker->SetFocus();
+        picker->ShowDropDown(true);
+    });
     auto* combo = GetControl<CComboBox>(kDemoCombo);
     for (const char16_t* text : {u"All", u"Greetings", u"Weather"})
         combo->AddString(text);

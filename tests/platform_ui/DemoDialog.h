@@ -7,6 +7,8 @@
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/Dialog.h"
 
+#include <memory>
+
 #include <vector>
 
 enum : int {
@@ -21,6 +23,7 @@ enum : int {
     kDemoEdit = 1008,
     kDemoDisabledButton = 1009,
     kDemoHelloButton = 1010,
+    kDemoPicker = 6767,     // made at run time over list entry 2, as the value picker is
 
     kMenuMain = 910,
     kMenuSecond = 911,
@@ -76,6 +79,11 @@ public:
     bool destroyed = false;
     String editText = u"start";
     int checked = 1;
+
+    std::unique_ptr<CComboBox> picker;
+    Rect pickerRect;                    // where the picker was made, in the list's client pixels
+    std::vector<int> pickerChoices;     // the picker's selection at each notification
+    std::vector<Point> listPenDowns;
 
     CDemoCanvas canvas;
     CCommandBar mainBar;

@@ -78,6 +78,35 @@ TEST_F(DemoDialogTest, TapsSelectListEntriesAndEachUserChangeNotifiesOnce)
     });
 }
 
+TEST_F(DemoDialogTest, PickerMadeAtRunTimeOverTheListDropsDownAndReportsTheChoice)
+{
+    Run([&] {
+        Tap(ListEntryPoint(1)); // no picker for this entry
+        EXPECT_FALSE(HasControl(kDemoPicker));
+        Tap(ListEntryPoint(2));
+        ASSERT_TRUE(HasControl(kDemoPicker));
+        EXPECT_TRUE(IsDropDownOpen());
+        EXPECT_EQ(GetListEntries(kDemoPicker), (std::vector<String>{u"train", u"bus", u"taxi"}));
+        Rect list = GetControlScreenRect(kDemoList);
+        Rect picker = GetControlScreenRect(kDemoPicker);
+        Point origin = ControlClientToScreen(kDemoList, Point{0, 0});
+        RunOnUiThread([&] {
+            EXPECT_EQ(picker.left, origin.x + dialog.pickerRect.left);
+            EXPECT_EQ(picker.top, origin.y + dialog.pickerRect.top);
+            EXPECT_EQ(picker.Width(), dialog.pickerRect.Width());
+            ASSERT_EQ(dialog.listPenDowns.size(), 2u);
+        });
+        EXPECT_GE(picker.top, list.top);
+
+        ASSERT_TRUE(ChooseOpenDropDownEntry(2));
+        EXPECT_FALSE(IsDropDownOpen());
+        // The close-up came first and the picker went away in it; nothing reached it after.
+        RunOnUiThread([&] { EXPECT_EQ(dialog.pickerChoices, (std::vector<int>{2})); });
+        EXPECT_FALSE(HasControl(kDemoPicker));
+        EXPECT_EQ(GetListSelection(kDemoList), 2);
+    });
+}
+
 TEST_F(DemoDialogTest, PostedNotificationArrivesAfterTheHookReturns)
 {
     Run([&] {
