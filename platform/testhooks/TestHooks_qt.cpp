@@ -133,9 +133,10 @@ void DeliverPen(Point screenPoint, bool down)
     if (QWidget* popup = QApplication::activePopupWidget()) {
         QPoint inPopup = popup->mapFromGlobal(global);
         if (!popup->rect().contains(inPopup)) {
-            // A tap outside an open list or menu closes it and goes nowhere else.
+            // A tap outside an open list or menu goes to it, which closes it (a combo box's list
+            // through the box, which reports the close-up), and nowhere else.
             if (down)
-                popup->close();
+                SendMouse(popup, type, global);
             return;
         }
         if (ComboWidget* combo = ComboOfPopup(popup)) {

@@ -64,17 +64,17 @@ TEST_F(DemoDialogTest, ShowsItsTitleAndControlsFromTheTemplate)
 TEST_F(DemoDialogTest, TapsSelectListEntriesAndEachUserChangeNotifiesOnce)
 {
     Run([&] {
-        Tap(ListEntryPoint(2));
-        EXPECT_EQ(GetListSelection(kDemoList), 2);
+        Tap(ListEntryPoint(3)); // (entry 2 would open the demo's picker)
+        EXPECT_EQ(GetListSelection(kDemoList), 3);
         Tap(ListEntryPoint(0));
         EXPECT_EQ(GetListSelection(kDemoList), 0);
         RunOnUiThread([&] {
             EXPECT_EQ(dialog.selChanges, (std::vector<int>{kDemoList, kDemoList}));
             // A selection the program makes is not a user's change: no notification.
-            dialog.GetControl<CListBox>(kDemoList)->SetCurSel(3);
+            dialog.GetControl<CListBox>(kDemoList)->SetCurSel(1);
             EXPECT_EQ(dialog.selChanges.size(), 2u);
         });
-        EXPECT_EQ(GetListSelection(kDemoList), 3);
+        EXPECT_EQ(GetListSelection(kDemoList), 1);
     });
 }
 
@@ -100,10 +100,27 @@ TEST_F(DemoDialogTest, PickerMadeAtRunTimeOverTheListDropsDownAndReportsTheChoic
 
         ASSERT_TRUE(ChooseOpenDropDownEntry(2));
         EXPECT_FALSE(IsDropDownOpen());
+        EXPECT_FALSE(ChooseOpenDropDownEntry(0)); // nothing is open any more
         // The close-up came first and the picker went away in it; nothing reached it after.
         RunOnUiThread([&] { EXPECT_EQ(dialog.pickerChoices, (std::vector<int>{2})); });
         EXPECT_FALSE(HasControl(kDemoPicker));
         EXPECT_EQ(GetListSelection(kDemoList), 2);
+    });
+}
+
+TEST_F(DemoDialogTest, TapOutsideAnOpenDropDownClosesItAndReachesNothingElse)
+{
+    Run([&] {
+        Tap(ListEntryPoint(2));
+        ASSERT_TRUE(IsDropDownOpen());
+        Tap(ListEntryPoint(0));
+        EXPECT_FALSE(IsDropDownOpen());
+        RunOnUiThread([&] {
+            EXPECT_EQ(dialog.pickerChoices, (std::vector<int>{0})); // closed up on its first value
+            EXPECT_EQ(dialog.listPenDowns.size(), 1u);
+        });
+        EXPECT_EQ(GetListSelection(kDemoList), 2);
+        EXPECT_FALSE(HasControl(kDemoPicker));
     });
 }
 
