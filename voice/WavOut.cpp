@@ -41,6 +41,8 @@ void waveOutProc(HWAVEOUT device, uint32_t message, uintptr_t, uintptr_t param1,
         break;
     case WOM_DONE: {
         auto* header = reinterpret_cast<WAVEHDR*>(param1);
+        if (!header)
+            break;
         MMRESULT result = waveOutUnprepareHeader(device, header, sizeof(WAVEHDR));
         if (result == WAVERR_STILLPLAYING) {
             Sleep(CWavOut::kPollMilliseconds);

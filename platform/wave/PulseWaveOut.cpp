@@ -9,7 +9,7 @@ namespace {
 
 // How long a connection attempt may take before the server counts as not answering.
 constexpr pa_usec_t kConnectTimeout = 5 * PA_USEC_PER_SEC;
-constexpr pa_usec_t kTargetLatency = 100 * PA_USEC_PER_MSEC;
+constexpr pa_usec_t kTargetLatency = 1 * PA_USEC_PER_SEC;
 
 struct QueuedBuffer {
     WAVEHDR* header;
@@ -286,8 +286,9 @@ MMRESULT PulseWaveOut::OpenDevice(uint32_t deviceId, const WAVEFORMATEX& format,
     }
     pa_stream_set_state_callback(opened->stream, PulseDevice::StateChanged, opened);
     pa_stream_set_write_callback(opened->stream, PulseDevice::Writable, opened);
-    // A short target latency: the default of two seconds would report a phrase done (and hold
-    // the caller's close loop) long after its sound has ended.
+    // The whole buffer is in memory, so the server may hold a second of it ahead: a busy client
+    // then never lets the sound run dry. The latency does not delay the end of a buffer, which
+    // is reported when its last sample has been played.
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<uint32_t>(-1);
     attributes.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatency, &spec));
