@@ -9,6 +9,12 @@ elseif(NOT PHRASEBOOK_SANITIZE STREQUAL "")
     message(FATAL_ERROR "PHRASEBOOK_SANITIZE must be empty, address or thread")
 endif()
 
+# A fuzz build instruments every library for coverage, so that the fuzzer sees into the readers
+# it drives and not only into the target file itself.
+if(PHRASEBOOK_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # phrasebook_add_fuzzer(name SOURCES ... LIBS ...): a libFuzzer target, built only with PHRASEBOOK_FUZZ.
 function(phrasebook_add_fuzzer name)
     cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
