@@ -40,7 +40,7 @@ namespace {
 
 std::atomic<bool> g_scriptRunning{false};
 std::atomic<bool> g_scriptDone{false};
-std::thread::id g_scriptThread;
+std::atomic<std::thread::id> g_scriptThread;
 
 bool OnScriptThread()
 {

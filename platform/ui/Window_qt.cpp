@@ -47,6 +47,14 @@ W* As(const CWindow& window)
     return dynamic_cast<W*>(window.GetHandle().widget.data());
 }
 
+// A point of widget in screen pixels, through global coordinates so that windows outside the
+// screen's widget tree (a dropped list) map too.
+QPoint ToScreen(QWidget* widget, QPoint point)
+{
+    QWidget* screen = GetScreenWidget();
+    return screen->mapFromGlobal(widget->mapToGlobal(point));
+}
+
 } // namespace
 
 QWidget* WindowHandle::ClientWidget() const
@@ -141,7 +149,7 @@ Rect CWindow::GetWindowRect() const
     QWidget* screen = GetScreenWidget();
     if (!w || !screen)
         return {};
-    QPoint origin = w->mapTo(screen, QPoint(0, 0));
+    QPoint origin = ToScreen(w, QPoint(0, 0));
     return {origin.x(), origin.y(), origin.x() + w->width(), origin.y() + w->height()};
 }
 
@@ -151,7 +159,7 @@ Point CWindow::ScreenToClient(Point p) const
     QWidget* screen = GetScreenWidget();
     if (!client || !screen)
         return p;
-    QPoint local = client->mapFrom(screen, QPoint(p.x, p.y)) - m_handle->ClientArea().topLeft();
+    QPoint local = client->mapFromGlobal(screen->mapToGlobal(QPoint(p.x, p.y))) - m_handle->ClientArea().topLeft();
     return {local.x(), local.y()};
 }
 
@@ -167,7 +175,7 @@ void CWindow::ClientToScreen(Rect& rect) const
     QWidget* screen = GetScreenWidget();
     if (!client || !screen)
         return;
-    QPoint origin = client->mapTo(screen, m_handle->ClientArea().topLeft());
+    QPoint origin = ToScreen(client, m_handle->ClientArea().topLeft());
     rect.Offset(origin.x(), origin.y());
 }
 
