@@ -8,8 +8,18 @@ function(phrasebook_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    # Labels and environment are lists, which gtest_discover_tests' PROPERTIES would split into
+    # separate property words; they are set from a small script run after the discovered tests
+    # are defined instead, so every test gets all of them.
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-        PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${T_ENV}"
+        TEST_LIST ${name}_discovered
         DISCOVERY_TIMEOUT 60)
+    set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
+    set(props ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+    file(WRITE ${props}
+        "foreach(test IN LISTS ${name}_discovered)\n"
+        "  set_tests_properties(\"\${test}\" PROPERTIES LABELS \"${T_LABELS}\" ENVIRONMENT \"${env}\")\n"
+        "endforeach()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${props})
 endfunction()
