@@ -4,6 +4,7 @@
 #include "voice/LogLine.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <thread>
