@@ -8,6 +8,7 @@
 
 #include "baselib/Utils.h"
 #include "baselib/WideChar.h"
+#include "phrasebook/FavoritesLocation.h"
 #include "platform/core/File.h"
 #include "platform/core/MessageBox.h"
 
@@ -56,11 +57,13 @@ bool WriteWholeFile(const String& path, const Ostrel::CSimpleArray<int>& ids)
 
 int CPhraseBook::LoadFavorites(const String& path)
 {
-    m_favoritesPath = path;
+    // Decided once: every later save goes where the list was read from.
+    m_favoritesPath = CFavoritesLocation::Resolve(path);
     CFile file;
     // A first start has no favorites file yet: that is an empty list, and the first
-    // save creates the file.
-    if (!file.Open(path, CFile::modeRead))
+    // save creates the file. When the per-user copy of an installed list could not be
+    // made, the installed list is shown all the same and the first save writes the copy.
+    if (!file.Open(m_favoritesPath, CFile::modeRead) && !(m_favoritesPath != path && file.Open(path, CFile::modeRead)))
         return 1;
     uint32_t remaining = file.GetLength() / 4 * 4;
     unsigned char chunk[4096];

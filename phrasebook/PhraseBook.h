@@ -83,13 +83,14 @@ public:
     // --- Favorites (FavoritesStore.cpp) ---
 
     // Appends the ids stored in the file (4 bytes each, little-endian, trailing
-    // bytes ignored) and remembers path for SaveFavorites. A missing file is an
-    // empty list. Returns 1.
+    // bytes ignored) and remembers where it lives for SaveFavorites: path itself,
+    // or the per-user copy when path's folder takes no new files (see
+    // CFavoritesLocation). A missing file is an empty list. Returns 1.
     int LoadFavorites(const String& path);
     // Replaces the favorites file with the list: the bytes go to a temporary file
     // in the same folder, which is then renamed over the old one, so a failure
     // part way leaves the old file whole. Returns 1 on success; on failure tells
-    // the user and returns 0. The path is the one given to LoadFavorites, else
+    // the user and returns 0. The path is the one LoadFavorites chose, else
     // "favorites.dat" in the program's folder.
     int SaveFavorites();
     // Appends id and saves, unless id is a favorite already (then nothing happens).
