@@ -122,11 +122,18 @@ void ListWidget::SetHorizontalExtent(int width)
 
 void ListWidget::updateGeometries()
 {
+    // Showing or hiding a scroll bar resizes the viewport, which lays the list out again from
+    // inside this call; near the edge of needing a bar that can flip for ever, so a nested
+    // layout is left to the outer one.
+    if (m_updatingGeometries)
+        return;
+    m_updatingGeometries = true;
     QListWidget::updateGeometries();
     // Horizontal scrolling covers the extent the program set, not the widest entry.
     int page = viewport()->width();
     horizontalScrollBar()->setPageStep(page);
     horizontalScrollBar()->setRange(0, m_extent > page ? m_extent - page : 0);
+    m_updatingGeometries = false;
 }
 
 void ListWidget::mousePressEvent(QMouseEvent* event)

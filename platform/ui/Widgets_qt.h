@@ -69,6 +69,7 @@ protected:
 private:
     int m_extent = 0;
     bool m_programmatic = false;
+    bool m_updatingGeometries = false;
 };
 
 class ComboWidget : public QComboBox {

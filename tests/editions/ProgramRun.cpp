@@ -1,0 +1,122 @@
+#include "tests/editions/ProgramRun.h"
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/Dialog.h"
+#include "platform/wave/WaveOutBackend.h"
+#include "shell/app/PhraseBrowserDialog.h"
+#include "shell/app/RelatedDialog.h"
+#include "shell/app/ShellIds.h"
+#include "tests/editions/EditionUnderTest.h"
+
+#include <filesystem>
+
+namespace editiontest {
+
+void ProgramTest::SetUp()
+{
+    m_folder = std::make_unique<ProgramFolder>(DataFolder(), DataFiles());
+    if (!m_folder->IsReady())
+        GTEST_SKIP() << "the data toolchain has not built " << DataFolder() << " (missing " << m_folder->GetMissing()
+                     << "); build the target " << ProgramName() << "_data";
+    TestHooks::StartPlatform();
+    TestHooks::ResizeScreen(240, 320);
+    TestHooks::TakeShownMessageBoxes();
+    m_previousWave = SetWaveOutBackend(&m_wave);
+}
+
+void ProgramTest::TearDown()
+{
+    if (m_folder && m_folder->IsReady()) {
+        SetWaveOutBackend(m_previousWave);
+        TestHooks::ResizeScreen(240, 320);
+    }
+    m_app.reset();
+    m_folder.reset();
+}
+
+int ProgramTest::RunProgram(const std::function<void()>& script, const String& platformType)
+{
+    m_app = std::make_unique<TestApp>(EditionUnderTest(), platformType);
+    return TestHooks::RunProgram(*m_app, [&] {
+        if (platformType == u"SmartPhone" && !TestHooks::WaitForDialog(IDD_MAIN_SCREEN, 1500)) {
+            script();
+            return;
+        }
+        ASSERT_TRUE(TestHooks::WaitForDialog(IDD_MAIN_SCREEN)) << "the main screen did not open";
+        script();
+    });
+}
+
+PhraseBrowserDialog* ProgramTest::Browser() { return dynamic_cast<PhraseBrowserDialog*>(TestHooks::GetActiveDialog()); }
+
+RelatedDialog* ProgramTest::Related() { return dynamic_cast<RelatedDialog*>(TestHooks::GetActiveDialog()); }
+
+void ProgramTest::TapPicture(Point point)
+{
+    const Rect picture = TestHooks::GetControlScreenRect(IDC_CATEGORY_PICTURE);
+    TestHooks::Tap({picture.left + point.x, picture.top + point.y});
+}
+
+void ProgramTest::TapListEntry(int controlId, int index)
+{
+    Rect entry;
+    bool found = false;
+    TestHooks::RunOnUiThread([&] {
+        if (CDialog* dialog = TestHooks::GetActiveDialog()) {
+            if (CListBox* list = dialog->GetControl<CListBox>(controlId))
+                found = list->GetItemRect(index, entry);
+        }
+    });
+    ASSERT_TRUE(found) << "no entry " << index << " in list " << controlId;
+    TestHooks::TapControlAt(controlId, {entry.left + 2, (entry.top + entry.bottom) / 2});
+}
+
+void ProgramTest::BackToMainScreen()
+{
+    for (int guard = 0; guard < 10 && TestHooks::GetActiveDialogTemplate() != IDD_MAIN_SCREEN; ++guard)
+        TestHooks::PressTitleOk();
+}
+
+std::string ProgramTest::Text(const String& text)
+{
+    std::string out;
+    for (const char16_t* p = text.GetString(); *p; ++p) {
+        const char32_t c = *p;
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> ProgramTest::Texts(const std::vector<String>& texts)
+{
+    std::vector<std::string> out;
+    for (const String& text : texts)
+        out.push_back(Text(text));
+    return out;
+}
+
+void ProgramTest::SaveScreenshot(const std::string& name)
+{
+    std::filesystem::create_directories(ScreenshotFolder());
+    const std::string path = ScreenshotFolder() + "/" + ProgramName() + "-" + name + ".png";
+    EXPECT_TRUE(TestHooks::SavePng(TestHooks::CaptureScreen(), String(path.c_str()))) << path;
+}
+
+std::vector<std::string> ProgramTest::TakeMessages()
+{
+    std::vector<std::string> texts;
+    for (const TestHooks::ShownMessageBox& box : TestHooks::TakeShownMessageBoxes())
+        texts.push_back(Text(box.text));
+    return texts;
+}
+
+} // namespace editiontest
