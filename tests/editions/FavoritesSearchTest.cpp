@@ -200,6 +200,7 @@ TemplateEntry FindTemplateEntry()
             if (spans.empty() || spans[0].wildcard != 0)
                 continue;
             found.entry = static_cast<int>(i);
+            list->SetCurSel(found.entry);   // into view; the taps below select it as a user does
             found.left = list->GetTextExtent(text.Left(spans[0].first)).cx;
             found.right = list->GetTextExtent(text.Left(spans[0].first + spans[0].length)).cx;
             list->GetItemRect(found.entry, found.item);

@@ -63,8 +63,13 @@ void ProgramTest::TapListEntry(int controlId, int index)
     bool found = false;
     TestHooks::RunOnUiThread([&] {
         if (CDialog* dialog = TestHooks::GetActiveDialog()) {
-            if (CListBox* list = dialog->GetControl<CListBox>(controlId))
+            if (CListBox* list = dialog->GetControl<CListBox>(controlId)) {
+                // Scrolls the entry into view without telling the dialog; the tap below does.
+                const int selected = list->GetCurSel();
+                list->SetCurSel(index);
                 found = list->GetItemRect(index, entry);
+                list->SetCurSel(selected);
+            }
         }
     });
     ASSERT_TRUE(found) << "no entry " << index << " in list " << controlId;

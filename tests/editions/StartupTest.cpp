@@ -55,7 +55,12 @@ TEST_F(StartupTest, MissingPinyinTableIsReportedOnce)
 
 TEST_F(StartupTest, DamagedPhraseBookGivesAnEmptyWorkingProgram)
 {
-    Folder().Replace("phrases.dat", std::string("\x08\x00" "12345678", 10) + std::string(64, '\x01'));
+    // The right framing string, then a category count far beyond what the file holds.
+    std::string damaged("\x09\x00\x00\x00", 4);
+    for (char c : std::string("19760424"))
+        damaged += std::string{c, '\0'};
+    damaged += std::string("\0\0", 2) + std::string("\xFF\xFF\xFF\x7F", 4) + std::string(16, '\x01');
+    Folder().Replace("phrases.dat", damaged);
     RunProgram([&] {
         EXPECT_EQ(std::vector<std::string>{"Phrase book data corrupted."}, TakeMessages());
         TapPicture({205, 55});
