@@ -52,7 +52,7 @@ std::string Concrete(int id, const std::string& words)
 TEST(PhraseSourceTest, ReadsCategoriesAndPhraseFields)
 {
     Parsed parsed = Parse(
-        "# comment\n"
+        "\xEF\xBB\xBF# comment after a byte-order mark\r\n"
         "major: Basic\n"
         "\n"
         "@1000\n"

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <set>
 #include <sstream>
 

@@ -314,7 +314,9 @@ bool ParseFile(const std::string& path, const std::string& text, PhraseSources& 
 {
     size_t before = errors.size();
     FileParser parser(path, sources, errors);
-    std::istringstream in(text);
+    // A byte-order mark that an editor may put first is not part of the first line.
+    bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    std::istringstream in(bom ? text.substr(3) : text);
     std::string line;
     int number = 0;
     while (std::getline(in, line))
