@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,10 +18,37 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 QWidget* CreateHtmlViewerWidget(QWidget* parent); // HtmlViewer_qt.cpp
 
 namespace {
+
+// A check for installed programs, which carry no test hooks: when PHRASEBOOK_FIRST_SCREEN names an
+// image file, the first dialog of the run (a program's main screen) is drawn into that file once
+// its modal loop runs, "first screen: <template id> <title> (<width>x<height>)" goes to standard
+// output, and the dialog ends with IDCANCEL as if the user had closed it. Unset, nothing happens.
+void ReportFirstScreenWhenAsked(CDialog& dialog, DialogState& s, ScreenWindow* screen)
+{
+    static bool asked = false;
+    if (asked)
+        return;
+    asked = true;
+    const QString path = qEnvironmentVariable("PHRASEBOOK_FIRST_SCREEN");
+    if (path.isEmpty())
+        return;
+    const int templateId = s.dialogTemplate->id;
+    const QString title = s.title;
+    // The frame as context: the report is dropped if the dialog goes before the loop runs.
+    QTimer::singleShot(0, s.frame.data(), [&dialog, templateId, title, screen, path] {
+        const QImage image = screen->grab().toImage();
+        const bool saved = image.save(path, "PNG");
+        std::printf("first screen: %d %s (%dx%d)%s\n", templateId, title.toUtf8().constData(), image.width(),
+                    image.height(), saved ? "" : " not saved");
+        std::fflush(stdout);
+        dialog.EndDialog(IDCANCEL);
+    });
+}
 
 int MulDivRound(int value, double base, int units)
 {
@@ -301,6 +329,8 @@ int CDialog::DoModal()
         OnSize(s.lastClientSize.width(), s.lastClientSize.height());
     }
 
+    if (!s.ending)
+        ReportFirstScreenWhenAsked(*this, s, screen);
     if (!s.ending) {
         QEventLoop loop;
         s.loop = &loop;
