@@ -30,8 +30,13 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
 #include <chrono>
 #include <thread>
 
@@ -47,6 +52,52 @@ bool OnScriptThread()
     return g_scriptRunning && std::this_thread::get_id() == g_scriptThread;
 }
 
+// Work handed from the script thread to the user-interface thread. The hand-over uses the
+// standard library's mutex, not Qt's cross-thread calls, so that a thread sanitizer sees it.
+// A timer of the user-interface thread collects the jobs and posts each to its own event queue,
+// so that a job that opens a modal dialog does not hold up the next ones.
+struct Job {
+    std::function<void()> work;
+    bool done = false;
+};
+std::mutex g_jobMutex;
+std::condition_variable g_jobDone;
+std::deque<std::shared_ptr<Job>> g_jobs;
+
+void RunJob(const std::shared_ptr<Job>& job)
+{
+    job->work();
+    std::lock_guard<std::mutex> lock(g_jobMutex);
+    job->done = true;
+    g_jobDone.notify_all();
+}
+
+void CollectJobs()
+{
+    std::deque<std::shared_ptr<Job>> jobs;
+    {
+        std::lock_guard<std::mutex> lock(g_jobMutex);
+        jobs.swap(g_jobs);
+    }
+    for (auto& job : jobs)
+        QMetaObject::invokeMethod(qApp, [job] { RunJob(job); }, Qt::QueuedConnection);
+}
+
+std::shared_ptr<Job> PostJob(std::function<void()> work)
+{
+    auto job = std::make_shared<Job>();
+    job->work = std::move(work);
+    std::lock_guard<std::mutex> lock(g_jobMutex);
+    g_jobs.push_back(job);
+    return job;
+}
+
+void WaitFor(const std::shared_ptr<Job>& job)
+{
+    std::unique_lock<std::mutex> lock(g_jobMutex);
+    g_jobDone.wait(lock, [&job] { return job->done; });
+}
+
 template <class F>
 auto OnUi(F work) -> decltype(work())
 {
@@ -54,10 +105,10 @@ auto OnUi(F work) -> decltype(work())
     if (!OnScriptThread())
         return work();
     if constexpr (std::is_void_v<Result>) {
-        QMetaObject::invokeMethod(qApp, [&] { work(); }, Qt::BlockingQueuedConnection);
+        WaitFor(PostJob([&] { work(); }));
     } else {
         Result result{};
-        QMetaObject::invokeMethod(qApp, [&] { result = work(); }, Qt::BlockingQueuedConnection);
+        WaitFor(PostJob([&] { result = work(); }));
         return result;
     }
 }
@@ -67,7 +118,7 @@ void Settle()
     const int rounds = 4;
     for (int i = 0; i < rounds; ++i) {
         if (OnScriptThread())
-            QMetaObject::invokeMethod(qApp, [] {}, Qt::BlockingQueuedConnection);
+            WaitFor(PostJob([] {}));
         else
             QCoreApplication::processEvents();
     }
@@ -77,7 +128,7 @@ void Settle()
 void Act(std::function<void()> action)
 {
     if (OnScriptThread())
-        QMetaObject::invokeMethod(qApp, std::move(action), Qt::QueuedConnection);
+        PostJob(std::move(action));
     else
         action();
     Settle();
@@ -233,6 +284,10 @@ int RunWithScript(const std::function<int()>& start, const std::function<void()>
 {
     StartPlatform();
     g_scriptDone = false;
+    QTimer pump;
+    pump.setInterval(1);
+    QObject::connect(&pump, &QTimer::timeout, &pump, CollectJobs);
+    pump.start();
     std::atomic<bool> ready{false};
     std::thread worker([&] {
         g_scriptThread = std::this_thread::get_id();
@@ -241,7 +296,6 @@ int RunWithScript(const std::function<int()>& start, const std::function<void()>
         script();
         EndAllDialogs();
         g_scriptDone = true;
-        QMetaObject::invokeMethod(qApp, [] {}, Qt::QueuedConnection);
     });
     while (!ready)
         std::this_thread::yield();
@@ -251,6 +305,8 @@ int RunWithScript(const std::function<int()>& start, const std::function<void()>
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     worker.join();
     g_scriptRunning = false;
+    pump.stop();
+    CollectJobs();
     QCoreApplication::processEvents();
     return result;
 }
