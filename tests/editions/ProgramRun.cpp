@@ -8,7 +8,9 @@
 #include "shell/app/ShellIds.h"
 #include "tests/editions/EditionUnderTest.h"
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace editiontest {
 
@@ -43,8 +45,28 @@ int ProgramTest::RunProgram(const std::function<void()>& script, const String& p
             return;
         }
         ASSERT_TRUE(TestHooks::WaitForDialog(IDD_MAIN_SCREEN)) << "the main screen did not open";
+        // The main screen is in front while it still initialises (a message box of the loading
+        // may be up); its picture is the last thing the initialisation sets.
+        ASSERT_TRUE(WaitForMainScreenReady()) << "the main screen did not finish its initialisation";
         script();
     });
+}
+
+bool ProgramTest::WaitForMainScreenReady()
+{
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        bool ready = false;
+        TestHooks::RunOnUiThread([&] {
+            if (CDialog* dialog = TestHooks::GetActiveDialog()) {
+                if (CStatic* picture = dialog->GetControl<CStatic>(IDC_CATEGORY_PICTURE))
+                    ready = !picture->GetBitmap().IsNull();
+            }
+        });
+        if (ready)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 PhraseBrowserDialog* ProgramTest::Browser() { return dynamic_cast<PhraseBrowserDialog*>(TestHooks::GetActiveDialog()); }
@@ -64,11 +86,11 @@ void ProgramTest::TapListEntry(int controlId, int index)
     TestHooks::RunOnUiThread([&] {
         if (CDialog* dialog = TestHooks::GetActiveDialog()) {
             if (CListBox* list = dialog->GetControl<CListBox>(controlId)) {
-                // Scrolls the entry into view without telling the dialog; the tap below does.
-                const int selected = list->GetCurSel();
+                // Scrolls the entry into view without telling the dialog, and clears the
+                // selection so that the tap below changes it as a user's tap does.
                 list->SetCurSel(index);
                 found = list->GetItemRect(index, entry);
-                list->SetCurSel(selected);
+                list->SetCurSel(-1);
             }
         }
     });

@@ -65,6 +65,8 @@ public:
     static void SaveScreenshot(const std::string& name);
     // The message box texts shown since the last call.
     static std::vector<std::string> TakeMessages();
+    // Waits until the main screen in front has finished its initialisation.
+    static bool WaitForMainScreenReady();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
