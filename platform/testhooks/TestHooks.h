@@ -67,6 +67,8 @@ bool IsControlVisible(int controlId);
 std::vector<String> GetListEntries(int controlId);   // list or combo box entries
 int GetListSelection(int controlId);                 // list or combo box, -1 when none
 bool IsComboDropped(int controlId);
+// The id of the front dialog's control that has the focus; 0 when none has it.
+int GetFocusedControl();
 
 // The user's choice of entry index in a combo box of the front dialog: drops its list, picks
 // the entry and closes the list, as taps would. False when there is no such combo or index.

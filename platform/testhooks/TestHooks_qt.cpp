@@ -489,6 +489,22 @@ bool IsComboDropped(int controlId)
     });
 }
 
+int GetFocusedControl()
+{
+    return OnUi([] {
+        QWidget* screen = GetScreenWidget();
+        CDialog* front = FrontDialog();
+        if (!screen || !front)
+            return 0;
+        for (QWidget* w = screen->focusWidget(); w; w = w->parentWidget()) {
+            QVariant id = w->property("controlId");
+            if (id.isValid() && front->GetDlgItem(id.toInt()))
+                return id.toInt();
+        }
+        return 0;
+    });
+}
+
 bool ChooseComboEntry(int controlId, int index)
 {
     bool ok = OnUi([&] {

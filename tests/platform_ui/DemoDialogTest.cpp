@@ -56,6 +56,8 @@ TEST_F(DemoDialogTest, ShowsItsTitleAndControlsFromTheTemplate)
         EXPECT_EQ(GetListSelection(kDemoList), -1);
         EXPECT_FALSE(IsControlEnabled(kDemoDisabledButton));
         EXPECT_TRUE(IsControlEnabled(kDemoHelloButton));
+        // A true initialisation result let the framework focus the first control that takes it.
+        EXPECT_EQ(GetFocusedControl(), kDemoCombo);
         // Data exchange on open filled the edit and the check box from the members.
         EXPECT_EQ(GetControlText(kDemoEdit), String(u"start"));
     });
