@@ -193,3 +193,50 @@ TEST_F(PhraseRoadTest, EmptySelectionLeavesOnlyTheSpeaker)
 
 } // namespace
 } // namespace editiontest
+
+namespace editiontest {
+namespace {
+
+using ScriptToggleTest = ProgramTest;
+
+uint32_t BoxChecksum()
+{
+    const Rect box = TestHooks::GetControlScreenRect(IDC_TRANSLATION_BOX);
+    const TestHooks::ScreenImage screen = TestHooks::CaptureScreen();
+    uint32_t sum = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            sum = sum * 31 + (screen.At(x, y) & 0xFFFFFF);
+    return sum;
+}
+
+// Tapping the toggle switches the script of the shown translation at once, tapping it again
+// returns to the first script, and the choice outlives the browser.
+TEST_F(ScriptToggleTest, ToggleSwitchesTheScriptAndPersists)
+{
+    if (!EditionUnderTest().profile->hasScriptToggle)
+        GTEST_SKIP() << "this edition has no script toggle";
+    RunProgram([&] {
+        TapPicture({205, 55});
+        ASSERT_TRUE(TestHooks::WaitForDialog(IDD_PHRASE_BROWSER));
+        TapListEntry(IDC_PHRASE_LIST, 0);
+        const uint32_t first = BoxChecksum();
+        EXPECT_EQ(1u, App()->GetScriptFlag());
+
+        ASSERT_TRUE(TestHooks::TapControl(IDC_SCRIPT_TOGGLE));
+        EXPECT_EQ(0u, App()->GetScriptFlag());
+        EXPECT_NE(first, BoxChecksum()) << "the translation is drawn in the other script";
+        SaveScreenshot("browser-other-script");
+
+        BackToMainScreen();
+        TapPicture({205, 55});
+        ASSERT_TRUE(TestHooks::WaitForDialog(IDD_PHRASE_BROWSER));
+        EXPECT_EQ(0u, App()->GetScriptFlag());
+        ASSERT_TRUE(TestHooks::TapControl(IDC_SCRIPT_TOGGLE));
+        EXPECT_EQ(1u, App()->GetScriptFlag());
+        EXPECT_EQ(first, BoxChecksum());
+    });
+}
+
+} // namespace
+} // namespace editiontest
