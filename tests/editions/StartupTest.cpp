@@ -74,6 +74,23 @@ TEST_F(StartupTest, DamagedPhraseBookGivesAnEmptyWorkingProgram)
     });
 }
 
+TEST_F(StartupTest, MissingPhraseBookIsReportedOnceAndTheProgramGoesOn)
+{
+    Folder().Remove("phrases.dat");
+    RunProgram([&] {
+        const std::vector<std::string> messages = TakeMessages();
+        ASSERT_EQ(1u, messages.size());
+        EXPECT_NE(std::string::npos, messages[0].find("phrases.dat")) << messages[0];
+        TapPicture({205, 55});
+        EXPECT_FALSE(TestHooks::WaitForDialog(IDD_PHRASE_BROWSER, 500));
+        ASSERT_TRUE(TestHooks::TapToolbarButton(ID_SEARCH));
+        ASSERT_TRUE(TestHooks::WaitForDialog(IDD_SEARCH));
+        ASSERT_TRUE(TestHooks::TypeText(IDC_SEARCH_TEXT, String(u"water")));
+        ASSERT_TRUE(TestHooks::TapControl(IDOK));
+        EXPECT_EQ(std::vector<std::string>{"Your search didn't return any result."}, TakeMessages());
+    });
+}
+
 TEST_F(StartupTest, MissingVoiceArchiveFailsOnPlay)
 {
     Folder().Remove("voice.dat");
