@@ -15,9 +15,10 @@
 #       appstreamcli validate with their screenshots in, and those screenshots are files of the
 #       repository.
 #
-# WORK is a scratch folder, emptied first. A program "reaches its main screen" when, run
-# offscreen with PHRASEBOOK_FIRST_SCREEN set, it reports the main screen's template and title,
-# draws it into a 240 x 320 image that is not blank, and exits with 0.
+# WORK is a scratch folder, emptied first. PHRASEBOOK_BUILD_DATA=OFF in the environment turns a
+# build without data files into a skip (exit 77) instead of a failure. A program "reaches its
+# main screen" when, run offscreen with PHRASEBOOK_FIRST_SCREEN set, it reports the main
+# screen's template and title, draws it into a 240 x 320 image that is not blank, and exits 0.
 set -euo pipefail
 
 mode=$1
@@ -137,7 +138,7 @@ check_program_folder() {
     for file in "$build/$program"/*; do
         base=$(basename "$file")
         case "$base" in
-            "$program" | libtessel.so* | favorites.dat* | log.log) continue ;;
+            "$program" | libtessel.so* | favorites.dat* | log.log) continue ;;  # installed apart, or a run's
         esac
         cmp -s "$file" "$folder/$base" || fail "$program: $base is not installed as built"
     done
@@ -149,6 +150,21 @@ check_program_folder() {
         [ -f "$prefix/$file" ] || fail "$prefix/$file is missing"
     done
 }
+
+# A build without its data (PHRASEBOOK_BUILD_DATA=OFF and the data targets not built) has nothing
+# to install; with the data switched on, missing data is a failure like any other.
+if [ "$mode" != metadata ]; then
+    for program in "${programs[@]}"; do
+        if ! ls "$build/$program"/voice.dat >/dev/null 2>&1; then
+            if [ "${PHRASEBOOK_BUILD_DATA:-ON}" = OFF ]; then
+                echo "skipped: build/$program holds no data files (PHRASEBOOK_BUILD_DATA is OFF)"
+                exit 77
+            fi
+            fail "build/$program holds no data files"
+        fi
+    done
+    [ "$failures" -eq 0 ] || exit 1
+fi
 
 case "$mode" in
 install)
