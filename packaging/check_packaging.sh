@@ -138,7 +138,7 @@ check_program_folder() {
     for file in "$build/$program"/*; do
         base=$(basename "$file")
         case "$base" in
-            "$program" | libtessel.so* | favorites.dat* | log.log) continue ;;  # installed apart, or a run's
+            "$program" | libtessel.so* | favorites.dat* | log.log) continue ;;  # checked above, or written by a run
         esac
         cmp -s "$file" "$folder/$base" || fail "$program: $base is not installed as built"
     done
