@@ -87,6 +87,12 @@ bool TapToolbarButton(int commandId);
 // The labels of the bar in front's drop-down buttons, and the labels of a popup's items (path
 // of popup titles from a drop-down button down, "-" for separators).
 std::vector<String> GetMenuBarButtons();
+// Real taps on menus: on the bar in front's drop-down button with that label (its menu opens
+// and stays open), and on the item with that label of the menu open now (a sub menu opens, a
+// command is chosen). Labels are compared without their "&" marks. False when not found.
+bool TapMenuBarButton(const String& label);
+bool TapOpenMenuItem(const String& label);
+bool IsMenuOpen();
 std::vector<String> GetMenuItems(const std::vector<String>& popupPath);
 
 // Types text into the edit control (replacing its text, as a user selecting all and typing).

@@ -596,6 +596,69 @@ bool TapToolbarButton(int commandId)
     return true;
 }
 
+bool TapMenuBarButton(const String& label)
+{
+    bool found = false;
+    Point centre = OnUi([&] {
+        CommandBarWidget* bar = FrontBar();
+        if (!bar)
+            return Point{};
+        for (QToolButton* button : bar->MenuButtons()) {
+            if (StripMnemonic(button->text()) != StripMnemonic(ToQString(label)))
+                continue;
+            found = true;
+            QPoint c = GetScreenWidget()->mapFromGlobal(button->mapToGlobal(button->rect().center()));
+            return Point{c.x(), c.y()};
+        }
+        return Point{};
+    });
+    if (!found)
+        return false;
+    Tap(centre);
+    return true;
+}
+
+bool IsMenuOpen()
+{
+    return OnUi([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; });
+}
+
+bool TapOpenMenuItem(const String& label)
+{
+    bool found = false;
+    QMenu* subMenu = nullptr;
+    Point centre = OnUi([&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return Point{};
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator() || StripMnemonic(action->text()) != StripMnemonic(ToQString(label)))
+                continue;
+            QRect item = menu->actionGeometry(action);
+            if (item.isEmpty())
+                continue;
+            found = true;
+            subMenu = action->menu();
+            QPoint c = GetScreenWidget()->mapFromGlobal(menu->mapToGlobal(item.center()));
+            return Point{c.x(), c.y()};
+        }
+        return Point{};
+    });
+    if (!found)
+        return false;
+    Tap(centre);
+    // A sub menu opens after the menu's short pop-up delay; wait for it like a user does.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (subMenu && std::chrono::steady_clock::now() < deadline &&
+           !OnUi([subMenu] { return QApplication::activePopupWidget() == subMenu; })) {
+        if (OnScriptThread())
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        else
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
 std::vector<String> GetMenuBarButtons()
 {
     return OnUi([] {

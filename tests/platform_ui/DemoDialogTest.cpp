@@ -183,6 +183,24 @@ TEST_F(DemoDialogTest, MenuCommandsAndEnabledButtonsReachTheirHandlersDisabledOn
     });
 }
 
+TEST_F(DemoDialogTest, TappedMenusOpenSubMenusAndChooseCommands)
+{
+    Run([&] {
+        ASSERT_TRUE(TapMenuBarButton(u"Category"));
+        ASSERT_TRUE(IsMenuOpen());
+        ASSERT_TRUE(TapOpenMenuItem(u"Basic"));
+        ASSERT_TRUE(TapOpenMenuItem(u"All"));
+        EXPECT_FALSE(IsMenuOpen());
+        RunOnUiThread([&] { EXPECT_EQ(dialog.commands, (std::vector<int>{kCmdAll})); });
+
+        ASSERT_TRUE(TapMenuBarButton(u"Tools"));
+        EXPECT_FALSE(TapOpenMenuItem(u"All")); // not in this menu
+        Tap(Point{5, 5});                      // outside: the menu closes, nothing is chosen
+        EXPECT_FALSE(IsMenuOpen());
+        RunOnUiThread([&] { EXPECT_EQ(dialog.commands.size(), 1u); });
+    });
+}
+
 TEST_F(DemoDialogTest, BringingTheOtherBarToFrontSwapsMenusAndButtons)
 {
     Run([&] {
