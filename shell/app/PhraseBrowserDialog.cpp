@@ -262,7 +262,12 @@ void PhraseBrowserDialog::OnAddFavorite()
     const CPhrase* phrase = view.PhraseAt(static_cast<unsigned>(entry));
     if (!phrase)
         return;
-    m_book->AddFavorite(phrase->atomic ? phrase->id : phrase->GetConcreteId());
+    const int id = phrase->atomic ? phrase->id : phrase->GetConcreteId();
+    // A template whose words have no concrete phrase has nothing to remember: storing -1 would
+    // keep a dead entry in the file while telling the user the phrase was added.
+    if (id < 0)
+        return;
+    m_book->AddFavorite(id);
     ShowMessageBox(u"This phrase has been added to your favorites category.", m_edition.profile->programName,
                    MB_OK | MB_ICONINFORMATION);
 }
