@@ -3,6 +3,7 @@
 #include "platform/ui/Resources.h"
 #include "shell/app/ShellIds.h"
 
+#include <deque>
 #include <string_view>
 #include <vector>
 
@@ -169,7 +170,9 @@ int GetFavoritesCommand(CategoryNumbering numbering)
 
 void RegisterBrowserMenus(CategoryNumbering numbering, int normalMenuId, int favoritesMenuId)
 {
+    // The registry keeps a pointer to each template: they live as long as the process.
+    static std::deque<MenuTemplate> templates;
     const BuiltMenus& menus = MenusOf(numbering);
-    RegisterMenu({normalMenuId, menus.normal});
-    RegisterMenu({favoritesMenuId, menus.favorites});
+    RegisterMenu(templates.emplace_back(MenuTemplate{normalMenuId, menus.normal}));
+    RegisterMenu(templates.emplace_back(MenuTemplate{favoritesMenuId, menus.favorites}));
 }

@@ -28,6 +28,9 @@ const DialogTemplate kTipDialog = {IDD_TIP, u"Tip", u"System", 10, 125, 139, kTi
 const int kMainToolbarCommands[] = {ID_SEARCH, ID_ABOUT, ID_HELP};
 const int kNormalToolbarCommands[] = {ID_ADD_FAVORITE, ID_SEARCH, ID_TIP, ID_RELATED};
 const int kFavoritesToolbarCommands[] = {ID_DELETE_FAVORITE, ID_SEARCH, ID_TIP, ID_RELATED};
+const ToolbarTemplate kMainToolbar = {IDR_MAIN_TOOLBAR, IDR_MAIN_TOOLBAR, kMainToolbarCommands};
+const ToolbarTemplate kNormalToolbar = {IDR_NORMAL_TOOLBAR, IDR_NORMAL_TOOLBAR, kNormalToolbarCommands};
+const ToolbarTemplate kFavoritesToolbar = {IDR_FAVORITES_TOOLBAR, IDR_FAVORITES_TOOLBAR, kFavoritesToolbarCommands};
 
 void RegisterArtAsIcon(int id, const char* artName)
 {
@@ -51,9 +54,9 @@ void RegisterCommonResources(const EditionProfile& profile, CategoryNumbering nu
     RegisterDialogTemplate(kSearchDialog);
     RegisterDialogTemplate(kTipDialog);
 
-    RegisterToolbar({IDR_MAIN_TOOLBAR, IDR_MAIN_TOOLBAR, kMainToolbarCommands});
-    RegisterToolbar({IDR_NORMAL_TOOLBAR, IDR_NORMAL_TOOLBAR, kNormalToolbarCommands});
-    RegisterToolbar({IDR_FAVORITES_TOOLBAR, IDR_FAVORITES_TOOLBAR, kFavoritesToolbarCommands});
+    RegisterToolbar(kMainToolbar);
+    RegisterToolbar(kNormalToolbar);
+    RegisterToolbar(kFavoritesToolbar);
     RegisterCommonBitmap(IDR_MAIN_TOOLBAR, "toolbar-main");
     RegisterCommonBitmap(IDR_NORMAL_TOOLBAR, "toolbar-normal");
     RegisterCommonBitmap(IDR_FAVORITES_TOOLBAR, "toolbar-favorites");
