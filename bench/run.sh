@@ -59,7 +59,9 @@ echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 for program in Velora Miravel Serrak; do
     lower=$(echo "$program" | tr 'A-Z' 'a-z')
     for run in 1 2; do
-        "$build/bench/memory/$program/${lower}_memory" 2>/dev/null | tee -a "$out/memory.txt"
+        "$build/bench/memory/$program/${lower}_memory" >>"$out/memory.txt" 2>/dev/null ||
+            echo "program=$program failed (exit $?)" >>"$out/memory.txt"
     done
 done
+cat "$out/memory.txt"
 python3 "$root/bench/summarize.py" "$out"/*.json | tee "$out/summary.md"
