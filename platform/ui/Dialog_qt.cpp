@@ -127,8 +127,8 @@ std::unique_ptr<CWindow> CreateControl(DialogState& state, const ControlTemplate
         auto* list = new ListWidget(parent);
         list->setVerticalScrollBarPolicy((control.style & StyleVerticalScroll) ? Qt::ScrollBarAsNeeded
                                                                                 : Qt::ScrollBarAlwaysOff);
-        list->setHorizontalScrollBarPolicy((control.style & StyleHorizontalScroll) ? Qt::ScrollBarAsNeeded
-                                                                                    : Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->SetHorizontalScrollAllowed((control.style & StyleHorizontalScroll) != 0);
         list->onUserSelChange = [owner, id] { owner->DispatchSelChange(id); };
         widget = list;
         window = std::make_unique<CListBox>();

@@ -133,7 +133,24 @@ void ListWidget::updateGeometries()
     int page = viewport()->width();
     horizontalScrollBar()->setPageStep(page);
     horizontalScrollBar()->setRange(0, m_extent > page ? m_extent - page : 0);
+    // Qt's as-needed policy judges the bar by the entries' width while the range above comes
+    // from the extent; where the two disagree the bar showed and hid again on every layout, and
+    // the posted layouts never let the event loop rest. Deciding from the extent alone settles:
+    // the bar only turns on when the viewport narrows, which keeps it on.
+    if (m_horizontalAllowed) {
+        Qt::ScrollBarPolicy wanted = m_extent > page ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+        if (horizontalScrollBarPolicy() != wanted)
+            setHorizontalScrollBarPolicy(wanted);
+    }
     m_updatingGeometries = false;
+}
+
+void ListWidget::SetHorizontalScrollAllowed(bool allowed)
+{
+    m_horizontalAllowed = allowed;
+    if (!allowed)
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    updateGeometries();
 }
 
 void ListWidget::mousePressEvent(QMouseEvent* event)

@@ -57,6 +57,9 @@ public:
     explicit ListWidget(QWidget* parent);
     void SetHorizontalExtent(int width);
     int GetHorizontalExtent() const { return m_extent; }
+    // Lists created with a horizontal scroll bar show it exactly while the extent is wider than
+    // the viewport; the list decides this itself instead of leaving it to Qt's as-needed policy.
+    void SetHorizontalScrollAllowed(bool allowed);
     // Runs change with the user-change notification suppressed.
     void Programmatic(const std::function<void()>& change);
     std::function<void()> onUserSelChange;
@@ -70,6 +73,7 @@ private:
     int m_extent = 0;
     bool m_programmatic = false;
     bool m_updatingGeometries = false;
+    bool m_horizontalAllowed = false;
 };
 
 class ComboWidget : public QComboBox {
