@@ -271,15 +271,15 @@ MMRESULT PulseWaveOut::OpenDevice(uint32_t deviceId, const WAVEFORMATEX& format,
         sinkName = m_sinks[deviceId];
     }
 
-    pa_sample_spec spec;
-    spec.format = format.wBitsPerSample == 16 ? PA_SAMPLE_S16LE : PA_SAMPLE_U8;
-    spec.rate = format.nSamplesPerSec;
-    spec.channels = static_cast<uint8_t>(format.nChannels);
+    pa_sample_spec sampleSpec;
+    sampleSpec.format = format.wBitsPerSample == 16 ? PA_SAMPLE_S16LE : PA_SAMPLE_U8;
+    sampleSpec.rate = format.nSamplesPerSec;
+    sampleSpec.channels = static_cast<uint8_t>(format.nChannels);
 
     auto* opened = new PulseDevice();
     opened->owner = this;
     opened->frameSize = format.nBlockAlign;
-    opened->stream = pa_stream_new(m_context, "Phrase", &spec, nullptr);
+    opened->stream = pa_stream_new(m_context, "Phrase", &sampleSpec, nullptr);
     if (!opened->stream) {
         delete opened;
         return MMSYSERR_NOMEM;
@@ -291,7 +291,7 @@ MMRESULT PulseWaveOut::OpenDevice(uint32_t deviceId, const WAVEFORMATEX& format,
     // is reported when its last sample has been played.
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<uint32_t>(-1);
-    attributes.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatency, &spec));
+    attributes.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatency, &sampleSpec));
     attributes.prebuf = static_cast<uint32_t>(-1);
     attributes.minreq = static_cast<uint32_t>(-1);
     attributes.fragsize = static_cast<uint32_t>(-1);
