@@ -42,8 +42,10 @@ std::vector<CDialog*> GetRunningDialogs();
 CDialog* GetActiveDialog();
 int GetActiveDialogTemplate(); // -1 when none
 String GetScreenTitle();
-// Waits (processing events) until the dialog in front has the template id; false on timeout.
-bool WaitForDialog(int templateId, int timeoutMs = 5000);
+// Waits (processing events) until the dialog in front has the template id; false on timeout. The
+// default is generous because a loaded machine (parallel tests, sanitizers) can take seconds to
+// open a screen; waits that expect no dialog pass a short timeout of their own.
+bool WaitForDialog(int templateId, int timeoutMs = 30000);
 
 // Taps: pen down and pen up at the point, delivered to whatever is under it (an open drop-down
 // list or menu first, then the front dialog's controls, its command bar, the dialog itself).
