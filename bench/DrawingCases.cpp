@@ -7,7 +7,9 @@
 #include "phrasebook/PhraseBook.h"
 #include "script/EditionProfile.h"
 #include "script/PinyinLine.h"
+#include "script/PinyinBox.h"
 #include "script/PinyinTable.h"
+#include "script/TranslationBox.h"
 
 namespace bench {
 
@@ -58,6 +60,42 @@ std::shared_ptr<DrawingCase> MakeDrawingCase(const char* program)
         c->pinyinLine = BuildPinyinLine(table, c->translation.name);
     }
     return c;
+}
+
+void RegisterDrawingBenchmarks(const std::string& family, CanvasRunner run)
+{
+    auto fill = [run](benchmark::State& state, int width, int height) {
+        run(state, width, height, [&](CDrawingContext& dc) { dc.FillRect({0, 0, width, height}, ColorWhite); });
+    };
+    for (auto [width, height] : {std::pair{kTranslationBoxWidth, kTranslationBoxHeight},
+                                 std::pair{kPinyinBoxWidth, kPinyinBoxHeight}})
+        benchmark::RegisterBenchmark((family + "Fill/" + std::to_string(width) + "x" + std::to_string(height)).c_str(),
+                                     fill, width, height)
+            ->Unit(benchmark::kMicrosecond);
+
+    for (const char* program : {"Velora", "Miravel", "Serrak"}) {
+        std::shared_ptr<DrawingCase> c = MakeDrawingCase(program);
+        if (!c) {
+            fprintf(stderr, "drawing: no data for %s\n", program);
+            continue;
+        }
+        auto translation = [run, c](benchmark::State& state) {
+            CTranslationBox box(c->environment);
+            box.SetTranslation(&c->translation);
+            run(state, kTranslationBoxWidth, kTranslationBoxHeight, [&](CDrawingContext& dc) { box.OnPaint(dc); });
+        };
+        benchmark::RegisterBenchmark((family + "Paint/TranslationBox/" + c->program).c_str(), translation)
+            ->Unit(benchmark::kMicrosecond);
+        if (c->pinyinLine.IsEmpty())
+            continue;
+        auto pinyin = [run, c](benchmark::State& state) {
+            CPinyinBox box;
+            box.SetLine(c->pinyinLine);
+            run(state, kPinyinBoxWidth, kPinyinBoxHeight, [&](CDrawingContext& dc) { box.OnPaint(dc); });
+        };
+        benchmark::RegisterBenchmark((family + "Paint/PinyinBox/" + c->program).c_str(), pinyin)
+            ->Unit(benchmark::kMicrosecond);
+    }
 }
 
 }  // namespace bench

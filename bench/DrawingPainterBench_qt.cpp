@@ -20,8 +20,6 @@
 #include "bench/DrawingCases.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/PainterDrawingContext_qt.h"
-#include "script/PinyinBox.h"
-#include "script/TranslationBox.h"
 
 namespace {
 
@@ -40,8 +38,7 @@ void StartQt()
     (void)app;
 }
 
-template <class Paint>
-void OnCanvas(benchmark::State& state, int width, int height, Paint paint)
+void OnCanvas(benchmark::State& state, int width, int height, const bench::Paint& paint)
 {
     StartQt();
     QImage canvas(width, height, QImage::Format_RGB32);
@@ -54,43 +51,8 @@ void OnCanvas(benchmark::State& state, int width, int height, Paint paint)
     }
 }
 
-void Fill(benchmark::State& state, int width, int height)
-{
-    OnCanvas(state, width, height, [&](CDrawingContext& dc) { dc.FillRect({0, 0, width, height}, ColorWhite); });
-}
-
-void PaintTranslation(benchmark::State& state, std::shared_ptr<bench::DrawingCase> c)
-{
-    CTranslationBox box(c->environment);
-    box.SetTranslation(&c->translation);
-    OnCanvas(state, bench::kTranslationBoxWidth, bench::kTranslationBoxHeight,
-             [&](CDrawingContext& dc) { box.OnPaint(dc); });
-}
-
-void PaintPinyin(benchmark::State& state, std::shared_ptr<bench::DrawingCase> c)
-{
-    CPinyinBox box;
-    box.SetLine(c->pinyinLine);
-    OnCanvas(state, bench::kPinyinBoxWidth, bench::kPinyinBoxHeight, [&](CDrawingContext& dc) { box.OnPaint(dc); });
-}
-
 const bool registered = [] {
-    benchmark::RegisterBenchmark("PainterFill/224x58", Fill, bench::kTranslationBoxWidth, bench::kTranslationBoxHeight)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("PainterFill/224x36", Fill, bench::kPinyinBoxWidth, bench::kPinyinBoxHeight)
-        ->Unit(benchmark::kMicrosecond);
-    for (const char* program : {"Velora", "Miravel", "Serrak"}) {
-        std::shared_ptr<bench::DrawingCase> c = bench::MakeDrawingCase(program);
-        if (!c) {
-            fprintf(stderr, "drawing: no data for %s\n", program);
-            continue;
-        }
-        benchmark::RegisterBenchmark(("PainterPaint/TranslationBox/" + c->program).c_str(), PaintTranslation, c)
-            ->Unit(benchmark::kMicrosecond);
-        if (!c->pinyinLine.IsEmpty())
-            benchmark::RegisterBenchmark("PainterPaint/PinyinBox/Velora", PaintPinyin, c)
-                ->Unit(benchmark::kMicrosecond);
-    }
+    bench::RegisterDrawingBenchmarks("Painter", OnCanvas);
     return true;
 }();
 
