@@ -6,10 +6,10 @@
 #
 # Any sanitizer report fails the run: ASan and UBSan stop the program at the first report, and
 # ThreadSanitizer is told to exit with an error code when it reported anything. The data files are
-# not rebuilt under the sanitizer (PHRASEBOOK_BUILD_DATA=OFF): the damaged start-up tests take
-# them from the plain build's program folders (build/<Program>/, made by tools/test.sh), and the
-# tests that need data they cannot find skip. Extra arguments go
-# to ctest (for example -R FavoritesKill).
+# not rebuilt under the sanitizer (PHRASEBOOK_BUILD_DATA=OFF): the program UI and damaged start-up
+# tests take them from the plain build's program folders (build/<Program>/, made by
+# tools/test.sh; PHRASEBOOK_EDITION_DATA_ROOT names another root), and skip when they are not
+# there. Extra arguments go to ctest (for example -R FavoritesKill).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 kind="${1:-}"
@@ -24,7 +24,7 @@ address)
     # detect_leaks stays on: a leak fails the test that made it.
     export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=0:detect_leaks=1:strict_string_checks=1}"
     export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-    # The damaged start-up tests copy the intact data files from the plain build's program folders.
+    # The program UI and damaged start-up tests use the plain build's program folders' data files.
     export PHRASEBOOK_EDITION_DATA_ROOT="${PHRASEBOOK_EDITION_DATA_ROOT:-$root/build}"
     ;;
 thread)

@@ -12,6 +12,7 @@ namespace editiontest {
 const ShellEdition& EditionUnderTest();
 // "Velora", "Miravel" or "Serrak".
 std::string ProgramName();
+// The program folder this build's data toolchain lays out (build/<Program>/).
 std::string DataFolder();
 std::vector<std::string> DataFiles();
 // Where the screen captures go (build/screenshots/).

@@ -9,17 +9,34 @@
 #include "tests/editions/EditionUnderTest.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
 namespace editiontest {
 
+namespace {
+
+// $PHRASEBOOK_EDITION_DATA_ROOT/<Program>/ when it is set: a sanitizer build makes no data files
+// of its own and borrows the plain build's. Otherwise the folder this build's toolchain fills.
+std::string EditionDataFolder()
+{
+    const char* root = std::getenv("PHRASEBOOK_EDITION_DATA_ROOT");
+    if (root && *root)
+        return (std::filesystem::path(root) / ProgramName()).string();
+    return DataFolder();
+}
+
+} // namespace
+
 void ProgramTest::SetUp()
 {
-    m_folder = std::make_unique<ProgramFolder>(DataFolder(), DataFiles());
+    const std::string data = EditionDataFolder();
+    m_folder = std::make_unique<ProgramFolder>(data, DataFiles());
     if (!m_folder->IsReady())
-        GTEST_SKIP() << "the data toolchain has not built " << DataFolder() << " (missing " << m_folder->GetMissing()
-                     << "); build the target " << ProgramName() << "_data";
+        GTEST_SKIP() << "the data toolchain has not built " << data << " (missing " << m_folder->GetMissing()
+                     << "); build the target " << ProgramName() << "_data, or name a folder holding "
+                     << ProgramName() << "/ in PHRASEBOOK_EDITION_DATA_ROOT";
     TestHooks::StartPlatform();
     TestHooks::ResizeScreen(240, 320);
     TestHooks::TakeShownMessageBoxes();
