@@ -1,6 +1,7 @@
 #include "baselib/FastInputStream.h"
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -130,11 +131,19 @@ bool CFastInputStream::TakeUnits(int count, String& out)
         m_error = 1;
         return false;
     }
-    std::u16string units(static_cast<size_t>(count), u'\0');
+    // Short texts, nearly all of a data file's, are gathered on the stack, so that the only
+    // allocation is the String's own buffer of the final size.
+    char16_t shortUnits[256];
+    std::u16string longUnits;
+    char16_t* units = shortUnits;
+    if (count > static_cast<int>(std::size(shortUnits))) {
+        longUnits.resize(static_cast<size_t>(count));
+        units = longUnits.data();
+    }
     for (int i = 0; i < count; ++i)
         units[i] = static_cast<char16_t>(LittleEndian(m_buffer + m_position + 2 * i, 2));
     m_position += 2 * count;
-    out.Init(units.data(), count);
+    out.Init(units, count);
     return true;
 }
 

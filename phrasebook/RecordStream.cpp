@@ -42,6 +42,17 @@ bool ReadCount(CFastInputStream& in, int minRecordBytes, int& count)
 
 bool ReadText(CFastInputStream& in, String& text)
 {
+    if (GetRemaining(in) < 4)
+        return false;
+    if (!in.HasError()) {
+        // The stream's own record read fills text in place with one buffer of the final
+        // size; a count that is negative or runs past the end leaves text unchanged and
+        // raises the stream's error flag, which was clear before this read.
+        in.ReadString(text);
+        return !in.HasError();
+    }
+    // The flag is sticky, so a stream that failed before cannot report this read's
+    // outcome: check the count here and copy the text through a temporary.
     int units = 0;
     if (!ReadInt(in, units))
         return false;

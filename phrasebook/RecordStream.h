@@ -39,8 +39,9 @@ bool ReadBool(CFastInputStream& in, bool& value);
 // bytes that remain, at minRecordBytes each.
 bool ReadCount(CFastInputStream& in, int minRecordBytes, int& count);
 
-// Reads a string record into text. False, with text unchanged, when the count is
-// negative or runs past the end.
+// Reads a string record into text, allocating its buffer once. False, with text
+// unchanged, when the count is negative or runs past the end; the stream's error flag
+// may then be raised as well.
 bool ReadText(CFastInputStream& in, String& text);
 
 // Reads a list of ints (count, then the values), replacing list. False on damage.
