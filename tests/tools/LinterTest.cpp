@@ -159,6 +159,22 @@ zh: 你好
 py: nǐ hǎo
 ja: 日本
 kana: にほん
+
+@18
+en: Romaji too long.
+zh: 你好
+py: nǐ hǎo
+ja: 日本
+kana: にほんにほんにほんにほんにほんにほんにほん
+ko: 한국
+
+@19
+en: Romaji just fits.
+zh: 你好
+py: nǐ hǎo
+ja: 日本
+kana: にほんにほんにほんにほんにほんにほん
+ko: 한국
 )";
 
 void Put16(std::string& out, unsigned value)
@@ -285,7 +301,7 @@ protected:
         WriteFile(m_dir + "/ko.metrics", metrics);
 
         std::vector<int> clips;
-        for (int id : {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17})
+        for (int id : {1, 2, 3, 4, 5, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19})
             clips.push_back(id);
         for (const char* program : {"/Velora", "/Miravel", "/Serrak"})
             WriteVoice(m_dir + program + "/voice.dat", clips);
@@ -356,6 +372,9 @@ TEST_F(LinterTest, ReportsEachKindOfFaultNamingThePhrase)
         {13, "Velora", "the Chinese text"},
         {13, "Velora", "does not fit the two lines"},
         {14, "Miravel", "the kana text"},
+        // 7 x "ni ho n ": the second line keeps 31 of its 32 characters, more than 23.
+        {18, "Miravel", "the romaji line \"ni ho n ni ho n"},
+        {18, "Miravel", "does not fit the two lines of 23 characters of the romaji box"},
         {15, "Serrak", "takes 4 lines; its box shows 3"},
         {16, "sources.txt:", "holds the digit 2"},
         {17, "sources.txt:", "no \"ko:\" translation"},
@@ -370,6 +389,9 @@ TEST_F(LinterTest, SoundPhrasesPassAndCategoriesAreChecked)
     for (const LintFinding& finding : m_report.findings) {
         EXPECT_NE(finding.phraseId, 1) << FormatFinding(finding);
         EXPECT_NE(finding.phraseId, 11) << FormatFinding(finding);
+        // 6 x "ni ho n " is 48 characters: 23 on the first line, 23 and a trailing space on
+        // the second.
+        EXPECT_NE(finding.phraseId, 19) << FormatFinding(finding);
     }
     EXPECT_NE(m_text.find("Velora: the main screen opens \"Food\", which the phrase book does not have"), std::string::npos)
         << m_text;

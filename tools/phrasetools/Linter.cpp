@@ -368,6 +368,14 @@ private:
                 Add(program, translation.id, Describe(text[i]) + " gets no PinYin syllable");
         }
         String line = BuildPinyinLine(pinyin, translation.name);
+        CheckPhoneticLineFit(program, translation.id, "PinYin", line, box);
+    }
+
+    // The phonetic box (PinYin or romaji) draws at most two lines of width / 9 characters,
+    // breaking at the last space at or before that index; a line without such a space is cut
+    // inside its first word. A line that does not show whole is a finding.
+    void CheckPhoneticLineFit(const std::string& program, int id, const char* what, const String& line, BoxSize box)
+    {
         String first, second;
         BreakPinyinLine(line, box.width, first, second);
         int perLine = box.width / 9;
@@ -378,8 +386,8 @@ private:
         bool cutWord = !rest.empty() && head.size() == static_cast<size_t>(perLine) &&
                        Utf::FromString(line).find(u' ') > static_cast<size_t>(perLine);
         if (static_cast<int>(rest.size()) > perLine || cutWord)
-            Add(program, translation.id, "the PinYin line \"" + Text(line) + "\" does not fit the two lines of " +
-                                             std::to_string(perLine) + " characters of the PinYin box");
+            Add(program, id, std::string("the ") + what + " line \"" + Text(line) + "\" does not fit the two lines of " +
+                                 std::to_string(perLine) + " characters of the " + what + " box");
     }
 
     void CheckJapanese()
@@ -418,18 +426,19 @@ private:
             if (font.IsGlyphFontOpen())
                 CheckGlyphs(program, *reading, font, nullptr, false);
             CheckGlyphFit(program, *reading, TranslationDrawing::JapaneseGlyphs, geometry.translation, "the kana text");
-            CheckRomaji(program, *reading, romaji);
+            CheckRomaji(program, *reading, romaji, geometry.phonetic);
         }
         Count(program, book);
     }
 
-    void CheckRomaji(const std::string& program, const CPhrase& reading, const CRomajiTable& romaji)
+    void CheckRomaji(const std::string& program, const CPhrase& reading, const CRomajiTable& romaji, BoxSize box)
     {
         size_t before = m_messages.size();
         String line = ConvertToRomaji(romaji, reading.name);
         for (size_t i = before; i < m_messages.size(); ++i)
             Add(program, reading.id, "the romaji conversion of the kana text reports \"" + m_messages[i] + "\"");
         m_messages.resize(before);
+        CheckPhoneticLineFit(program, reading.id, "romaji", line, box);
     }
 
     void CheckKorean()

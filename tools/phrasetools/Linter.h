@@ -14,7 +14,7 @@
 //  - a kana text holding a unit that the romaji conversion reports as unknown;
 //  - a main screen category name that does not find its major category, and sub categories that
 //    differ from the Category menu (the menu selects them by position);
-//  - every translation, PinYin line and kana text that would not show whole on the portrait
+//  - every translation, PinYin line, kana text and romaji line that would not show whole on the portrait
 //    screen, by the boxes' own line rules.
 // It also counts the listed phrases per edition, category and sub category.
 
