@@ -143,7 +143,12 @@ bool CFastInputStream::TakeUnits(int count, String& out)
     for (int i = 0; i < count; ++i)
         units[i] = static_cast<char16_t>(LittleEndian(m_buffer + m_position + 2 * i, 2));
     m_position += 2 * count;
-    out.Init(units, count);
+    // The empty text (as written: just the terminator) read into a String that is empty already
+    // changes nothing: it keeps its buffer instead of trading it for an equal one. Most rule and
+    // attribute names of a phrase book are empty.
+    const bool emptyText = count == 0 || (count == 1 && units[0] == 0);
+    if (!(emptyText && out.IsEmpty()))
+        out.Init(units, count);
     return true;
 }
 

@@ -42,6 +42,7 @@ const TextCase kTextCases[] = {
     {"a long text (past any short-text buffer) is read whole", 1000, std::u16string(999, u'x') + u'\0', true,
      std::u16string(999, u'x')},
     {"count zero is the empty text", 0, u"", true, u""},
+    {"a lone terminator is the empty text", 1, std::u16string(1, u'\0'), true, u""},
     {"a negative count is damage", -1, u"abc", false, u"old"},
     {"a count past the end is damage", 5, u"abc", false, u"old"},
     {"a count cut short is damage", 0, u"", false, u"old", true},
