@@ -2,6 +2,7 @@
 
 #include "editions/common/CommonResources.h"
 #include "editions/common/EmbeddedArt.h"
+#include "editions/common/HelpTexts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Resources.h"
 #include "script/EditionProfile.h"
@@ -58,38 +59,9 @@ const HelpImage kHelpImages[] = {
     {u"favdel", 165},       {u"related", 168},         {u"search", 169},
 };
 
-const char16_t kHelpWelcome[] =
-    u"<p><img src=\"logo\"></p>"
-    u"<p><font face=\"Verdana\"><b>Serrak Talking Phrase Book</b></font></p>"
-    u"<p><font face=\"Verdana\">Welcome! Serrak helps you say what you need in Korean, "
-    u"wherever you travel. Highlights:</font></p>"
-    u"<ul><li>More than a thousand everyday phrases in ten categories</li>"
-    u"<li>Every phrase in Hangul</li>"
-    u"<li>Native speech for every phrase</li>"
-    u"<li>Your own favorites, related phrases, key word search and travel tips</li></ul>";
-const char16_t kHelpBrowsing[] =
-    u"<p><font face=\"Verdana\"><b>Browsing phrases</b><br>"
-    u"Tap an icon of the main menu to open its category. Pick a sub category from the drop-down "
-    u"list at the top, then tap a phrase: its translation appears in the box below. A word in square brackets can be changed: tap it and choose another.</font></p>";
-const char16_t kHelpVoice[] =
-    u"<p><font face=\"Verdana\"><b>Voice</b><br>"
-    u"Tap the speaker <img src=\"speaker\">, or the translation itself, to hear the phrase "
-    u"spoken by a native speaker.</font></p>";
-const char16_t kHelpFavoritesRelatedSearch[] =
-    u"<p><font face=\"Verdana\"><b>Favorites</b><br>"
-    u"Tap <img src=\"favadd\"> to add the selected phrase to your Favorites category. Inside "
-    u"Favorites, <img src=\"favdel\"> deletes the selected phrase from it.</font></p>"
-    u"<p><font face=\"Verdana\"><b>Related phrases</b><br>"
-    u"When <img src=\"related\"> is enabled, it shows the phrases that often go with the selected "
-    u"one.</font></p>"
-    u"<p><font face=\"Verdana\"><b>Search</b><br>"
-    u"Tap <img src=\"search\"> and type one or more key words; every phrase that holds one of "
-    u"them is listed. Tick \"Exact match only\" to look for the words as typed.</font></p>";
-const char16_t kHelpTipsAndContact[] =
-    u"<p><font face=\"Verdana\"><b>Travel and cultural tips</b><br>"
-    u"The tip button is enabled when the selected phrase has a tip: tap it to read it.</font></p>"
-    u"<p><font face=\"Verdana\"><b>Contact and support</b><br>"
-    u"OstrelSoft Software<br>www.ostrelsoft.example<br>support@ostrelsoft.example</font></p>";
+constexpr auto kHelpWelcome = HelpWelcome(u"Serrak", u"Korean", u"<li>Every phrase in Hangul</li>");
+constexpr auto kHelpBrowsing = HelpBrowsing(u"");
+constexpr auto kHelpTipsAndContact = JoinText(kHelpTips, kHelpContact);
 
 void RegisterSerrakResources()
 {
@@ -108,11 +80,11 @@ void RegisterSerrakResources()
     RegisterCommonBitmap(168, "icon-related");
     RegisterCommonBitmap(169, "icon-search");
 
-    RegisterString(1, kHelpWelcome);
-    RegisterString(2, kHelpBrowsing);
-    RegisterString(3, kHelpVoice);
-    RegisterString(4, kHelpFavoritesRelatedSearch);
-    RegisterString(6, kHelpTipsAndContact);
+    RegisterString(1, kHelpWelcome.data());
+    RegisterString(2, kHelpBrowsing.data());
+    RegisterString(3, kHelpVoiceWithPicture);
+    RegisterString(4, kHelpFavoritesRelatedSearchWithPictures);
+    RegisterString(6, kHelpTipsAndContact.data());
 }
 
 } // namespace

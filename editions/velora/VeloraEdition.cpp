@@ -2,6 +2,7 @@
 
 #include "editions/common/CommonResources.h"
 #include "editions/common/EmbeddedArt.h"
+#include "editions/common/HelpTexts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Resources.h"
 #include "script/EditionProfile.h"
@@ -65,23 +66,11 @@ const HelpImage kHelpImages[] = {
     {u"favdel", 161},       {u"related", 165},         {u"search", 167},
 };
 
-const char16_t kHelpWelcome[] =
-    u"<p><img src=\"logo\"></p>"
-    u"<p><font face=\"Verdana\"><b>Velora Talking Phrase Book</b></font></p>"
-    u"<p><font face=\"Verdana\">Welcome! Velora helps you say what you need in Mandarin Chinese, "
-    u"wherever you travel. Highlights:</font></p>"
-    u"<ul><li>More than a thousand everyday phrases in ten categories</li>"
-    u"<li>Every phrase in Chinese characters, simplified or traditional</li>"
-    u"<li>PinYin reading under each phrase</li>"
-    u"<li>Native speech for every phrase</li>"
-    u"<li>Your own favorites, related phrases, key word search and travel tips</li></ul>";
+constexpr auto kHelpWelcome = HelpWelcome(u"Velora", u"Mandarin Chinese",
+                                          u"<li>Every phrase in Chinese characters, simplified or traditional</li>"
+                                          u"<li>PinYin reading under each phrase</li>");
 const char16_t kHelpSpacer[] = u"  ";
-const char16_t kHelpBrowsing[] =
-    u"<p><font face=\"Verdana\"><b>Browsing phrases</b><br>"
-    u"Tap an icon of the main menu to open its category. Pick a sub category from the drop-down "
-    u"list at the top, then tap a phrase: its translation appears in the box below. The small "
-    u"yellow button under the box switches between simplified and traditional characters. "
-    u"A word in square brackets can be changed: tap it and choose another.</font></p>";
+constexpr auto kHelpBrowsing = HelpBrowsing(u"", u"simplified and traditional characters");
 const char16_t kHelpVoiceAndPinyin[] =
     u"<p><font face=\"Verdana\"><b>Voice</b><br>"
     u"Tap the speaker, or the translation itself, to hear the phrase spoken by a native "
@@ -96,15 +85,11 @@ const char16_t kHelpFavoritesAndRelated[] =
     u"<p><font face=\"Verdana\"><b>Related phrases</b><br>"
     u"When the related button is enabled, it shows the phrases that often go with the selected "
     u"one.</font></p>";
-const char16_t kHelpSearchAndTips[] =
-    u"<p><font face=\"Verdana\"><b>Search</b><br>"
-    u"Tap the search button and type one or more key words; every phrase that holds one of them "
-    u"is listed. Tick \"Exact match only\" to look for the words as typed.</font></p>"
-    u"<p><font face=\"Verdana\"><b>Travel and cultural tips</b><br>"
-    u"The tip button is enabled when the selected phrase has a tip: tap it to read it.</font></p>";
-const char16_t kHelpContact[] =
-    u"<p><font face=\"Verdana\"><b>Contact and support</b><br>"
-    u"OstrelSoft Software<br>www.ostrelsoft.example<br>support@ostrelsoft.example</font></p>";
+constexpr auto kHelpSearchAndTips =
+    JoinText(u"<p><font face=\"Verdana\"><b>Search</b><br>"
+             u"Tap the search button and type one or more key words; every phrase that holds one of them "
+             u"is listed. Tick \"Exact match only\" to look for the words as typed.</font></p>",
+             kHelpTips);
 
 void RegisterVeloraResources()
 {
@@ -123,12 +108,12 @@ void RegisterVeloraResources()
     RegisterCommonBitmap(165, "icon-related");
     RegisterCommonBitmap(167, "icon-search");
 
-    RegisterString(32861, kHelpWelcome);
+    RegisterString(32861, kHelpWelcome.data());
     RegisterString(32869, kHelpSpacer);
-    RegisterString(32863, kHelpBrowsing);
+    RegisterString(32863, kHelpBrowsing.data());
     RegisterString(32864, kHelpVoiceAndPinyin);
     RegisterString(32865, kHelpFavoritesAndRelated);
-    RegisterString(32866, kHelpSearchAndTips);
+    RegisterString(32866, kHelpSearchAndTips.data());
     RegisterString(32868, kHelpContact);
 }
 
