@@ -6,6 +6,9 @@
 #include "script/EditionProfile.h"
 #include "shell/app/ShellIds.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace {
 
 const ControlTemplate kSearchControls[] = {
@@ -31,6 +34,12 @@ const int kFavoritesToolbarCommands[] = {ID_DELETE_FAVORITE, ID_SEARCH, ID_TIP, 
 const ToolbarTemplate kMainToolbar = {IDR_MAIN_TOOLBAR, IDR_MAIN_TOOLBAR, kMainToolbarCommands};
 const ToolbarTemplate kNormalToolbar = {IDR_NORMAL_TOOLBAR, IDR_NORMAL_TOOLBAR, kNormalToolbarCommands};
 const ToolbarTemplate kFavoritesToolbar = {IDR_FAVORITES_TOOLBAR, IDR_FAVORITES_TOOLBAR, kFavoritesToolbarCommands};
+
+// The art of the small 16 x 15 toolbar pictures, in the order of EditionResources::inlineIcons;
+// the help page shows some of them in its text.
+const char* const kInlineIconArt[] = {"icon-favadd", "icon-favdel", "icon-tip",
+                                      "icon-help",   "icon-related", "icon-search"};
+static_assert(std::size(kInlineIconArt) == std::size(EditionResources{}.inlineIcons));
 
 void RegisterArtAsIcon(int id, const char* artName)
 {
@@ -69,6 +78,8 @@ void RegisterCommonResources(const EditionProfile& profile, CategoryNumbering nu
     RegisterBitmapData(IDB_LOGO, logo.png, logo.size);
 
     const EditionResources& resources = profile.resources;
+    for (std::size_t i = 0; i < std::size(kInlineIconArt); ++i)
+        RegisterCommonBitmap(resources.inlineIcons[i], kInlineIconArt[i]);
     for (int i = 0; i < resources.iconCount; ++i) {
         const int id = resources.icons[i];
         RegisterArtAsIcon(id, id == IDI_TIP ? "tip-icon" : "program-icon");

@@ -1,6 +1,7 @@
 #pragma once
 // The resources every edition has in the same form: the search and tip dialogs, the toolbars
-// and their image strips, the category pictures, the speaker, the icons and the browser menus.
+// and their image strips, the small toolbar pictures, the category pictures, the speaker, the icons
+// and the browser menus.
 
 #include "editions/common/CategoryMenu.h"
 

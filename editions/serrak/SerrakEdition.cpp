@@ -73,13 +73,6 @@ void RegisterSerrakResources()
     RegisterDialogTemplate(kAbout);
     RegisterDialogTemplate(kHelp);
 
-    RegisterCommonBitmap(164, "icon-favadd");
-    RegisterCommonBitmap(165, "icon-favdel");
-    RegisterCommonBitmap(166, "icon-tip");
-    RegisterCommonBitmap(167, "icon-help");
-    RegisterCommonBitmap(168, "icon-related");
-    RegisterCommonBitmap(169, "icon-search");
-
     RegisterString(1, kHelpWelcome.data());
     RegisterString(2, kHelpBrowsing.data());
     RegisterString(3, kHelpVoiceWithPicture);

@@ -101,13 +101,6 @@ void RegisterVeloraResources()
     RegisterDialogTemplate(kAbout);
     RegisterDialogTemplate(kHelp);
 
-    RegisterCommonBitmap(160, "icon-favadd");
-    RegisterCommonBitmap(161, "icon-favdel");
-    RegisterCommonBitmap(162, "icon-tip");
-    RegisterCommonBitmap(164, "icon-help");
-    RegisterCommonBitmap(165, "icon-related");
-    RegisterCommonBitmap(167, "icon-search");
-
     RegisterString(32861, kHelpWelcome.data());
     RegisterString(32869, kHelpSpacer);
     RegisterString(32863, kHelpBrowsing.data());
