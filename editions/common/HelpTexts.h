@@ -1,9 +1,8 @@
 #pragma once
-// The help page texts the editions word alike: the welcome and browsing entries, put together from
-// what each edition names as its own (its name, its language, how it writes and reads its
-// phrases), and the paragraphs that are the same in every edition or in every edition that shows
-// the toolbar pictures in the running text. Every text is a compile-time constant, so the pointer
-// that the string table keeps stays valid; register a joined text by its data().
+// The help page texts every edition words alike: the welcome and browsing entries, put together
+// from what each edition names as its own (its name, its language, how it writes and reads its
+// phrases), and the tips and contact paragraphs. Every text is a compile-time constant, so the
+// pointer that the string table keeps stays valid; register a joined text by its data().
 
 #include "editions/common/JoinedText.h"
 
@@ -52,25 +51,6 @@ consteval auto HelpBrowsing(const char16_t (&readingPlace)[ReadingSize], const c
     return JoinText(kHelpBrowsingStart, readingPlace, u". The small yellow button under the box switches between ",
                     scriptSwitch, u".", kHelpBrowsingEnd);
 }
-
-// The voice paragraph of the editions that show the speaker picture in the text.
-inline constexpr char16_t kHelpVoiceWithPicture[] =
-    u"<p><font face=\"Verdana\"><b>Voice</b><br>"
-    u"Tap the speaker <img src=\"speaker\">, or the translation itself, to hear the phrase "
-    u"spoken by a native speaker.</font></p>";
-
-// Favorites, related phrases and search, for the editions that show the toolbar pictures in the
-// text.
-inline constexpr char16_t kHelpFavoritesRelatedSearchWithPictures[] =
-    u"<p><font face=\"Verdana\"><b>Favorites</b><br>"
-    u"Tap <img src=\"favadd\"> to add the selected phrase to your Favorites category. Inside "
-    u"Favorites, <img src=\"favdel\"> deletes the selected phrase from it.</font></p>"
-    u"<p><font face=\"Verdana\"><b>Related phrases</b><br>"
-    u"When <img src=\"related\"> is enabled, it shows the phrases that often go with the selected "
-    u"one.</font></p>"
-    u"<p><font face=\"Verdana\"><b>Search</b><br>"
-    u"Tap <img src=\"search\"> and type one or more key words; every phrase that holds one of "
-    u"them is listed. Tick \"Exact match only\" to look for the words as typed.</font></p>";
 
 // Travel and cultural tips, the same in every edition.
 inline constexpr char16_t kHelpTips[] =

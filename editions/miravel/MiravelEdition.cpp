@@ -3,6 +3,7 @@
 #include "editions/common/CommonResources.h"
 #include "editions/common/EmbeddedArt.h"
 #include "editions/common/HelpTexts.h"
+#include "editions/common/JapaneseKoreanHelp.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Resources.h"
 #include "script/EditionProfile.h"
@@ -53,20 +54,10 @@ const ControlTemplate kAboutControls[] = {
 };
 const DialogTemplate kAbout = {IDD_ABOUT, u"Miravel Phrase Book", u"System", 10, 135, 147, kAboutControls};
 
-const DialogTemplate kHelp = {155, u"Help", u"System", 10, 109, 116, {}};
-
-const int kHelpPage[] = {1, 2, 3, 4, 6};
-
-const HelpImage kHelpImages[] = {
-    {u"logo", IDB_LOGO},    {u"speaker", IDB_SPEAKER}, {u"favadd", 164},
-    {u"favdel", 165},       {u"related", 168},         {u"search", 169},
-};
-
 constexpr auto kHelpWelcome = HelpWelcome(u"Miravel", u"Japanese",
                                           u"<li>Every phrase in kanji or in kana</li>"
                                           u"<li>A romaji reading under each phrase</li>");
 constexpr auto kHelpBrowsing = HelpBrowsing(u", with its reading in romaji above it", u"kanji and kana");
-constexpr auto kHelpTipsAndContact = JoinText(kHelpTips, kHelpContact);
 
 void RegisterMiravelResources()
 {
@@ -76,13 +67,8 @@ void RegisterMiravelResources()
     RegisterDialogTemplate(kBrowser);
     RegisterDialogTemplate(kRelated);
     RegisterDialogTemplate(kAbout);
-    RegisterDialogTemplate(kHelp);
 
-    RegisterString(1, kHelpWelcome.data());
-    RegisterString(2, kHelpBrowsing.data());
-    RegisterString(3, kHelpVoiceWithPicture);
-    RegisterString(4, kHelpFavoritesRelatedSearchWithPictures);
-    RegisterString(6, kHelpTipsAndContact.data());
+    RegisterJapaneseKoreanHelp(kHelpWelcome.data(), kHelpBrowsing.data());
 }
 
 } // namespace
@@ -101,9 +87,9 @@ const ShellEdition& MiravelShellEdition()
         .relatedFrameId = IDC_FRAME_OR_GROUP_A,
         .reportsMissingRelated = true,
         .refreshOrder = RefreshOrder::TranslationFirst,
-        .helpDialog = 155,
-        .helpPageStrings = kHelpPage,
-        .helpImages = kHelpImages,
+        .helpDialog = kJapaneseKoreanHelpDialog,
+        .helpPageStrings = JapaneseKoreanHelpPage(),
+        .helpImages = JapaneseKoreanHelpImages(),
         .registerResources = RegisterMiravelResources,
     };
     return edition;

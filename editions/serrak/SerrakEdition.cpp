@@ -3,6 +3,7 @@
 #include "editions/common/CommonResources.h"
 #include "editions/common/EmbeddedArt.h"
 #include "editions/common/HelpTexts.h"
+#include "editions/common/JapaneseKoreanHelp.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Resources.h"
 #include "script/EditionProfile.h"
@@ -50,18 +51,8 @@ const ControlTemplate kAboutControls[] = {
 };
 const DialogTemplate kAbout = {IDD_ABOUT, u"Serrak Phrase Book", u"System", 10, 135, 147, kAboutControls};
 
-const DialogTemplate kHelp = {155, u"Help", u"System", 10, 109, 116, {}};
-
-const int kHelpPage[] = {1, 2, 3, 4, 6};
-
-const HelpImage kHelpImages[] = {
-    {u"logo", IDB_LOGO},    {u"speaker", IDB_SPEAKER}, {u"favadd", 164},
-    {u"favdel", 165},       {u"related", 168},         {u"search", 169},
-};
-
 constexpr auto kHelpWelcome = HelpWelcome(u"Serrak", u"Korean", u"<li>Every phrase in Hangul</li>");
 constexpr auto kHelpBrowsing = HelpBrowsing(u"");
-constexpr auto kHelpTipsAndContact = JoinText(kHelpTips, kHelpContact);
 
 void RegisterSerrakResources()
 {
@@ -71,13 +62,8 @@ void RegisterSerrakResources()
     RegisterDialogTemplate(kBrowser);
     RegisterDialogTemplate(kRelated);
     RegisterDialogTemplate(kAbout);
-    RegisterDialogTemplate(kHelp);
 
-    RegisterString(1, kHelpWelcome.data());
-    RegisterString(2, kHelpBrowsing.data());
-    RegisterString(3, kHelpVoiceWithPicture);
-    RegisterString(4, kHelpFavoritesRelatedSearchWithPictures);
-    RegisterString(6, kHelpTipsAndContact.data());
+    RegisterJapaneseKoreanHelp(kHelpWelcome.data(), kHelpBrowsing.data());
 }
 
 } // namespace
@@ -96,9 +82,9 @@ const ShellEdition& SerrakShellEdition()
         .relatedFrameId = IDC_FRAME_OR_GROUP_B,
         .reportsMissingRelated = true,
         .refreshOrder = RefreshOrder::PhoneticFirst,
-        .helpDialog = 155,
-        .helpPageStrings = kHelpPage,
-        .helpImages = kHelpImages,
+        .helpDialog = kJapaneseKoreanHelpDialog,
+        .helpPageStrings = JapaneseKoreanHelpPage(),
+        .helpImages = JapaneseKoreanHelpImages(),
         .registerResources = RegisterSerrakResources,
     };
     return edition;
