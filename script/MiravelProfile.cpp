@@ -1,4 +1,5 @@
 #include "script/EditionProfile.h"
+#include "script/JapaneseKoreanResources.h"
 
 // The Japanese edition.
 const EditionProfile& MiravelProfile()
@@ -31,16 +32,7 @@ const EditionProfile& MiravelProfile()
         .fileVersion = u"3.1.0.0",
         .productVersion = u"3.1.0.0",
         .fileVersionNumber = u"3.1.0.0",
-        .resources = {
-            .categoryMenus = {161, 162},
-            .commandBarStrings = {32791, 32858},
-            .helpDialog = 155,
-            .firstHelpString = 1,
-            .lastHelpString = 7,
-            .inlineIcons = {164, 165, 166, 167, 168, 169},
-            .icons = {128, 139, 160},
-            .iconCount = 3,
-        },
+        .resources = JapaneseKoreanResources({128, 139, 160}),
     };
     return profile;
 }

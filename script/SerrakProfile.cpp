@@ -1,4 +1,5 @@
 #include "script/EditionProfile.h"
+#include "script/JapaneseKoreanResources.h"
 
 // The Korean edition.
 const EditionProfile& SerrakProfile()
@@ -30,16 +31,7 @@ const EditionProfile& SerrakProfile()
         .fileVersion = u"3.0.0.0",
         .productVersion = u"3.0.0.0",
         .fileVersionNumber = u"3.0.0.0",
-        .resources = {
-            .categoryMenus = {161, 162},
-            .commandBarStrings = {32791, 32858},
-            .helpDialog = 155,
-            .firstHelpString = 1,
-            .lastHelpString = 7,
-            .inlineIcons = {164, 165, 166, 167, 168, 169},
-            .icons = {128, 139, 0},
-            .iconCount = 2,
-        },
+        .resources = JapaneseKoreanResources({128, 139}),
     };
     return profile;
 }
