@@ -25,37 +25,34 @@ template <typename T>
 class CSimpleArray {
 public:
     // count = n, capacity = CalculateArraySize(n). Counts above the largest capacity are cut to it.
+    // An empty array keeps its one slot unallocated until the first append (GetData() is then
+    // null): most lists of the phrase book stay empty or hold one entry, and a heap block for
+    // each empty list was a third of a loaded book's blocks.
     explicit CSimpleArray(uint32_t n = 0)
     {
         m_capacity = static_cast<uint32_t>(CalculateArraySize(n));
         m_count = n > m_capacity ? m_capacity : n;
-        m_items = new (std::nothrow) T[m_capacity]();
-        if (m_items == nullptr) {
+        m_items = nullptr;
+        if (m_count > 0 && !AllocateSlots())
             m_count = 0;
-            m_capacity = 0;
-        }
     }
 
-    CSimpleArray(const CSimpleArray& other)
+    CSimpleArray(const CSimpleArray& other) : m_count(0), m_capacity(other.m_capacity), m_items(nullptr)
     {
-        m_items = other.m_capacity ? new (std::nothrow) T[other.m_capacity]() : nullptr;
-        if (m_items == nullptr) {
-            m_count = 0;
-            m_capacity = 0;
+        if (other.m_count == 0)
             return;
-        }
+        if (!AllocateSlots())
+            return;
         m_count = other.m_count;
-        m_capacity = other.m_capacity;
         for (uint32_t i = 0; i < m_count; ++i)
             m_items[i] = other.m_items[i];
     }
 
-    // Reallocates (to the source's capacity) only when this array cannot hold the source's count.
     CSimpleArray& operator=(const CSimpleArray& other)
     {
         if (this == &other)
             return *this;
-        if (m_capacity < other.m_count) {
+        if (other.m_count > 0 && (m_items == nullptr || m_capacity < other.m_count)) {
             T* items = new (std::nothrow) T[other.m_capacity]();
             if (items == nullptr)
                 return *this;  // out of memory: keep the old contents
@@ -74,7 +71,7 @@ public:
     // Returns false, leaving the array unchanged, when it cannot grow.
     bool Append(const T& item)
     {
-        if (m_count == m_capacity && !Grow())
+        if (m_count == m_capacity ? !Grow() : (m_items == nullptr && !AllocateSlots()))
             return false;
         m_items[m_count] = item;
         ++m_count;
@@ -110,11 +107,21 @@ public:
     const T& operator[](uint32_t index) const { return m_items[index]; }
     T& GetAt(uint32_t index) { return m_items[index]; }
     const T& GetAt(uint32_t index) const { return m_items[index]; }
-    // The slots themselves; valid until the next append.
+    // The slots themselves, valid until the next append; null for an array that has never held
+    // an element.
     T* GetData() { return m_items; }
     const T* GetData() const { return m_items; }
 
 private:
+    // Gives the reserved slots their memory; on failure the array holds nothing and has no room.
+    bool AllocateSlots()
+    {
+        m_items = new (std::nothrow) T[m_capacity]();
+        if (m_items == nullptr)
+            m_capacity = 0;
+        return m_items != nullptr;
+    }
+
     bool Grow()
     {
         uint32_t capacity = m_capacity ? m_capacity * 2 : 1;
