@@ -9,45 +9,24 @@
 //   program=<name> peak_kb=<VmHWM> steady_kb=<VmRSS back on the main screen> categories=<n>
 //   played=<n>
 // The binary must lie in a folder holding the program's data files (the program's folder).
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <string>
-#include <thread>
 
+#include "bench/ProcStatus.h"
 #include "platform/testhooks/TestHooks.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Dialog.h"
 #include "platform/wave/PulseWaveOut.h"
 #include "platform/wave/WaveOutBackend.h"
 #include "shell/app/CategoryTapTable.h"
 #include "shell/app/PhraseBookApp.h"
 #include "shell/app/ShellIds.h"
+#include "tests/editions/ShellScreenDriving.h"
 #include "tests/platform_wave/PulseServer.h"
 
 #include MEMORY_EDITION_HEADER
 
 namespace {
-
-long StatusField(const char* name)
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
-    long value = -1;
-    const size_t length = std::strlen(name);
-    while (std::fgets(line, sizeof line, status)) {
-        if (std::strncmp(line, name, length) == 0 && line[length] == ':') {
-            value = std::strtol(line + length + 1, nullptr, 10);
-            break;
-        }
-    }
-    std::fclose(status);
-    return value;
-}
 
 class CountingPulseWaveOut : public PulseWaveOut {
 public:
@@ -71,22 +50,6 @@ protected:
     String QueryPlatformType() const override { return u"PocketPC"; }
 };
 
-bool MainScreenReady()
-{
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        bool ready = false;
-        TestHooks::RunOnUiThread([&] {
-            if (CDialog* dialog = TestHooks::GetActiveDialog())
-                if (CStatic* picture = dialog->GetControl<CStatic>(IDC_CATEGORY_PICTURE))
-                    ready = !picture->GetBitmap().IsNull();
-        });
-        if (ready)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
-}
-
 // One point of the picture for each category it shows, in the order found scanning rows.
 std::map<std::u16string, Point> CategoryPoints()
 {
@@ -96,30 +59,6 @@ std::map<std::u16string, Point> CategoryPoints()
             if (const char16_t* name = HitTestCategory(LayoutPortrait, {x, y}))
                 points.emplace(name, Point{x, y});
     return points;
-}
-
-bool TapListEntry(int index)
-{
-    Rect entry;
-    bool found = false;
-    TestHooks::RunOnUiThread([&] {
-        if (CDialog* dialog = TestHooks::GetActiveDialog()) {
-            if (CListBox* list = dialog->GetControl<CListBox>(IDC_PHRASE_LIST)) {
-                if (index < list->GetCount()) {
-                    list->SetCurSel(index);
-                    found = list->GetItemRect(index, entry);
-                    list->SetCurSel(-1);
-                }
-            }
-        }
-    });
-    return found && TestHooks::TapControlAt(IDC_PHRASE_LIST, {entry.left + 2, (entry.top + entry.bottom) / 2});
-}
-
-void BackToMainScreen()
-{
-    for (int guard = 0; guard < 10 && TestHooks::GetActiveDialogTemplate() != IDD_MAIN_SCREEN; ++guard)
-        TestHooks::PressTitleOk();
 }
 
 }  // namespace
@@ -143,7 +82,7 @@ int main()
     bool ran = false;
     long peak = 0, steady = 0;
     TestHooks::RunProgram(app, [&] {
-        if (!TestHooks::WaitForDialog(IDD_MAIN_SCREEN) || !MainScreenReady())
+        if (!TestHooks::WaitForDialog(IDD_MAIN_SCREEN) || !ShellScreenDriving::WaitForMainScreenReady())
             return;
         ran = true;
         const Rect picture = TestHooks::GetControlScreenRect(IDC_CATEGORY_PICTURE);
@@ -155,16 +94,16 @@ int main()
                 // Two phrases of each category until ten have been played.
                 for (int i = 0; i < 2 && tapped < 10; ++i) {
                     std::fprintf(stderr, "phrase %d\n", i);
-                    if (TapListEntry(i) && TestHooks::TapControl(IDC_TRANSLATION_BOX))
+                    if (ShellScreenDriving::TapListEntry(IDC_PHRASE_LIST, i) && TestHooks::TapControl(IDC_TRANSLATION_BOX))
                         ++tapped;
                 }
             }
             std::fprintf(stderr, "back\n");
-            BackToMainScreen();
+            ShellScreenDriving::BackToMainScreen();
         }
         std::fprintf(stderr, "done\n");
-        steady = StatusField("VmRSS");
-        peak = StatusField("VmHWM");
+        steady = ReadProcStatusKb("VmRSS");
+        peak = ReadProcStatusKb("VmHWM");
     });
     if (!ran) {
         std::fprintf(stderr, "the main screen did not come up\n");

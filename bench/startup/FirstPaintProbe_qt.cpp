@@ -1,13 +1,16 @@
 // A library preloaded (LD_PRELOAD) into a Qt program to time its start: when the application
 // object is made it watches every event, and once the first paint of a window that is not a
-// message box has been delivered (with the rest of that paint pass) it writes one line to the file named by $PHRASEBOOK_PROBE_OUT
-// and ends the process at once (_exit, no clean-up, which is not being timed):
+// message box has been delivered (with the rest of that paint pass) it writes one line to the
+// file named by $PHRASEBOOK_PROBE_OUT and ends the process at once (_exit, no clean-up, which
+// is not being timed):
 //
 //     paint_ns=<CLOCK_MONOTONIC nanoseconds> vmhwm_kb=<peak resident set> vmrss_kb=<resident>
 //     window=<class of the painted window> title=<its title>
 //
 // The program itself is not changed; the floor program is timed with the same probe, so both
 // sides pay for it alike.
+#include "bench/ProcStatus.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -21,27 +24,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
-
-long StatusField(const char* name)
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
-    long value = -1;
-    const size_t length = std::strlen(name);
-    while (std::fgets(line, sizeof line, status)) {
-        if (std::strncmp(line, name, length) == 0 && line[length] == ':') {
-            value = std::strtol(line + length + 1, nullptr, 10);
-            break;
-        }
-    }
-    std::fclose(status);
-    return value;
-}
 
 class FirstPaintProbe : public QObject {
 protected:
@@ -73,7 +57,7 @@ private:
         const char* path = std::getenv("PHRASEBOOK_PROBE_OUT");
         if (FILE* out = path ? std::fopen(path, "w") : nullptr) {
             std::fprintf(out, "paint_ns=%lld vmhwm_kb=%ld vmrss_kb=%ld window=%s title=%s\n", ns,
-                         StatusField("VmHWM"), StatusField("VmRSS"),
+                         ReadProcStatusKb("VmHWM"), ReadProcStatusKb("VmRSS"),
                          window ? window->metaObject()->className() : "?",
                          window ? window->windowTitle().toUtf8().constData() : "");
             std::fclose(out);
