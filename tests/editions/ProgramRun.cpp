@@ -1,17 +1,15 @@
 #include "tests/editions/ProgramRun.h"
 
-#include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/wave/WaveOutBackend.h"
 #include "shell/app/PhraseBrowserDialog.h"
 #include "shell/app/RelatedDialog.h"
 #include "shell/app/ShellIds.h"
 #include "tests/editions/EditionUnderTest.h"
+#include "tests/editions/ShellScreenDriving.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 namespace editiontest {
 
@@ -69,22 +67,7 @@ int ProgramTest::RunProgram(const std::function<void()>& script, const String& p
     });
 }
 
-bool ProgramTest::WaitForMainScreenReady()
-{
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        bool ready = false;
-        TestHooks::RunOnUiThread([&] {
-            if (CDialog* dialog = TestHooks::GetActiveDialog()) {
-                if (CStatic* picture = dialog->GetControl<CStatic>(IDC_CATEGORY_PICTURE))
-                    ready = !picture->GetBitmap().IsNull();
-            }
-        });
-        if (ready)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
-}
+bool ProgramTest::WaitForMainScreenReady() { return ShellScreenDriving::WaitForMainScreenReady(); }
 
 PhraseBrowserDialog* ProgramTest::Browser() { return dynamic_cast<PhraseBrowserDialog*>(TestHooks::GetActiveDialog()); }
 
@@ -98,28 +81,10 @@ void ProgramTest::TapPicture(Point point)
 
 void ProgramTest::TapListEntry(int controlId, int index)
 {
-    Rect entry;
-    bool found = false;
-    TestHooks::RunOnUiThread([&] {
-        if (CDialog* dialog = TestHooks::GetActiveDialog()) {
-            if (CListBox* list = dialog->GetControl<CListBox>(controlId)) {
-                // Scrolls the entry into view without telling the dialog, and clears the
-                // selection so that the tap below changes it as a user's tap does.
-                list->SetCurSel(index);
-                found = list->GetItemRect(index, entry);
-                list->SetCurSel(-1);
-            }
-        }
-    });
-    ASSERT_TRUE(found) << "no entry " << index << " in list " << controlId;
-    TestHooks::TapControlAt(controlId, {entry.left + 2, (entry.top + entry.bottom) / 2});
+    ASSERT_TRUE(ShellScreenDriving::TapListEntry(controlId, index)) << "no entry " << index << " in list " << controlId;
 }
 
-void ProgramTest::BackToMainScreen()
-{
-    for (int guard = 0; guard < 10 && TestHooks::GetActiveDialogTemplate() != IDD_MAIN_SCREEN; ++guard)
-        TestHooks::PressTitleOk();
-}
+void ProgramTest::BackToMainScreen() { ShellScreenDriving::BackToMainScreen(); }
 
 std::string ProgramTest::Text(const String& text)
 {
