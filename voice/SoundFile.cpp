@@ -4,6 +4,7 @@
 #include "voice/DecodeClip.h"
 #include "voice/LogLine.h"
 
+#include <memory>
 #include <new>
 
 namespace {
@@ -73,14 +74,17 @@ bool CSoundFile::LoadArchive(uint32_t expectedLength)
     delete[] m_index;
     m_entryCount = 0;
     m_index = new (std::nothrow) VoiceIndexEntry[count];
-    if (!m_index)
+    // The index is read whole, with one read, and parsed from memory: at start-up an entry per
+    // read would cost a system call per clip. indexEnd lies within the 32-bit file length, so
+    // the index size fits in 32 bits.
+    const auto indexSize = static_cast<uint32_t>(indexEnd - VoiceArchiveHeader::kSize);
+    std::unique_ptr<uint8_t[]> records(new (std::nothrow) uint8_t[indexSize]);
+    if (!m_index || !records)
         return ReportCorrupted();
-    for (int32_t i = 0; i < count; ++i) {
-        uint8_t record[VoiceIndexEntry::kSize];
-        if (m_file.Read(record, sizeof record) != sizeof record)
-            return ReportCorrupted();
-        m_index[i] = VoiceIndexEntry::FromBytes(record);
-    }
+    if (m_file.Read(records.get(), indexSize) != indexSize)
+        return ReportCorrupted();
+    for (int32_t i = 0; i < count; ++i)
+        m_index[i] = VoiceIndexEntry::FromBytes(records.get() + static_cast<size_t>(i) * VoiceIndexEntry::kSize);
     m_entryCount = count;
     return true;
 }

@@ -3,7 +3,8 @@
 // of a phrase's clips decoded into one reused work buffer.
 //
 // Opened once at start-up and kept open; only the 44-byte header and the index are held in
-// memory, each clip is read with one seek and one read when it is played. A missing or corrupt
+// memory (each read with one read call), each clip is read with one seek and one read when it
+// is played. A missing or corrupt
 // archive is reported to the user once, at open; every later Play then returns null.
 // Only one Play may run at a time (the PCM sink of DecodeClip is process-wide).
 #include "baselib/String.h"

@@ -151,10 +151,18 @@ TEST_F(SoundFileTest, RefusesAnArchiveWhoseHeaderOrIndexTheFileCannotHold)
     PatchUint32(hugeCount, 36, 0x7FFFFFFF);
     Bytes countPastEnd = good;
     PatchUint32(countPastEnd, 36, static_cast<uint32_t>(good.size() / 12));
+    // An index of clips without data ends exactly at the end of the file; one entry more is
+    // 12 bytes past it.
+    Bytes oneEntryPastEnd = BuildVoiceArchive({{10, {}}, {20, {}}});
+    PatchUint32(oneEntryPastEnd, 36, 3);
+    Bytes indexCutShort = BuildVoiceArchive({{10, {}}, {20, {}}});
+    indexCutShort.pop_back();
     std::vector<Case> cases = {
         {"shorter than the header", Bytes(good.begin(), good.begin() + 30)},
         {"count of 2^31 - 1 entries", hugeCount},
         {"index runs past the end", countPastEnd},
+        {"count one entry past the end", oneEntryPastEnd},
+        {"index one byte short", indexCutShort},
     };
     for (const Case& c : cases) {
         LogRecorder log(3);
@@ -166,6 +174,41 @@ TEST_F(SoundFileTest, RefusesAnArchiveWhoseHeaderOrIndexTheFileCannotHold)
         const int32_t phrase[] = {10};
         EXPECT_EQ(archive.Play(phrase, 1), nullptr) << c.what;
     }
+}
+
+TEST_F(SoundFileTest, ReadsEveryEntryOfALargeIndex)
+{
+    // Numbers in descending order and every clip a different length, so that an entry parsed
+    // from the wrong place in the index shows as a wrong number, offset or length.
+    std::vector<FixtureClip> clips;
+    const int32_t kEntries = 1500;
+    for (int32_t i = 0; i < kEntries; ++i)
+        clips.push_back({100000 - i, Bytes(static_cast<size_t>(i % 7), 0)});
+    clips.push_back({-5, m_center});
+    CSoundFile archive(Write(BuildVoiceArchive(clips)));
+    ASSERT_TRUE(archive.IsUsable());
+    ASSERT_EQ(archive.GetEntryCount(), kEntries + 1);
+    uint32_t offset = 0;
+    for (const FixtureClip& clip : clips) {
+        const VoiceIndexEntry* entry = nullptr;
+        archive.GetIdxMap(clip.number, &entry);
+        ASSERT_NE(entry, nullptr) << clip.number;
+        EXPECT_EQ(entry->offset, offset) << clip.number;
+        EXPECT_EQ(entry->length, clip.bytes.size()) << clip.number;
+        offset += static_cast<uint32_t>(clip.bytes.size());
+    }
+    const int32_t phrase[] = {-5};
+    CByteBuffer* pcm = archive.Play(phrase, 1);
+    ASSERT_NE(pcm, nullptr) << "the clip after the last index entry plays";
+    EXPECT_EQ(Contents(pcm), DecodeAlone(m_center));
+}
+
+TEST_F(SoundFileTest, AnIndexThatEndsTheFileOpens)
+{
+    CSoundFile archive(Write(BuildVoiceArchive({{10, {}}, {20, {}}})));
+    EXPECT_TRUE(archive.IsUsable());
+    EXPECT_EQ(archive.GetEntryCount(), 2);
+    EXPECT_TRUE(m_messages.Texts().empty());
 }
 
 TEST_F(SoundFileTest, PlaysNothingForAClipThatLiesOutsideTheFile)
