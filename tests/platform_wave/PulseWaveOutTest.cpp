@@ -49,6 +49,71 @@ TEST(PulseWaveOutTest, CountsOneDevicePerSinkAndOpensEach)
     EXPECT_EQ(wave.OpenDeviceCount(), 0);
 }
 
+TEST(PulseWaveOutTest, OpensOnAConnectionStartedAhead)
+{
+    PulseServer server;
+    std::string error;
+    ASSERT_TRUE(server.Start(1, &error)) << error;
+    PulseWaveOut wave;
+    wave.ConnectAhead();
+    wave.ConnectAhead();  // while connecting: the same connection
+    HWAVEOUT device = nullptr;
+    ASSERT_EQ(wave.Open(&device, WAVE_MAPPER, &kSpeech, CountDone, 0, CALLBACK_FUNCTION), MMSYSERR_NOERROR)
+        << "open waits for the connection in progress";
+    EXPECT_EQ(wave.Close(device), MMSYSERR_NOERROR);
+    wave.ConnectAhead();  // connected: nothing to do
+    EXPECT_EQ(wave.GetNumDevs(), 1u);
+}
+
+TEST(PulseWaveOutTest, AConnectionStartedAheadThatFailedIsNotReused)
+{
+    // Hinted while no server answers; the server the next calls ask for is found all the same.
+    setenv("PULSE_SERVER", "unix:/nonexistent/phrasebook/native", 1);
+    PulseWaveOut wave;
+    wave.ConnectAhead();
+    PulseServer server;
+    std::string error;
+    ASSERT_TRUE(server.Start(2, &error)) << error;
+    EXPECT_EQ(wave.GetNumDevs(), 2u);
+    HWAVEOUT device = nullptr;
+    EXPECT_EQ(wave.Open(&device, WAVE_MAPPER, &kSpeech, CountDone, 0, CALLBACK_FUNCTION), MMSYSERR_NOERROR);
+    EXPECT_EQ(wave.Close(device), MMSYSERR_NOERROR);
+    server.Stop();  // gives back the unreachable address set above
+    unsetenv("PULSE_SERVER");
+}
+
+TEST(PulseWaveOutTest, TheHintReplacesAConnectionWhoseServerWentAway)
+{
+    PulseWaveOut wave;
+    {
+        PulseServer first;
+        std::string error;
+        ASSERT_TRUE(first.Start(1, &error)) << error;
+        HWAVEOUT device = nullptr;
+        ASSERT_EQ(wave.Open(&device, WAVE_MAPPER, &kSpeech, CountDone, 0, CALLBACK_FUNCTION), MMSYSERR_NOERROR);
+        std::vector<char> pcm(22050 * 2 * 10, 0);  // 10 s
+        WAVEHDR header{};
+        header.lpData = pcm.data();
+        header.dwBufferLength = static_cast<uint32_t>(pcm.size());
+        ASSERT_EQ(wave.PrepareHeader(device, &header, sizeof header), MMSYSERR_NOERROR);
+        ASSERT_EQ(wave.Write(device, &header, sizeof header), MMSYSERR_NOERROR);
+        first.Stop();
+        // The buffer is ended once the backend has seen the server go, connection and all.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (wave.Close(device) == WAVERR_STILLPLAYING && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(wave.OpenDeviceCount(), 0);
+    }
+    PulseServer second;
+    std::string error;
+    ASSERT_TRUE(second.Start(1, &error)) << error;
+    wave.ConnectAhead();
+    HWAVEOUT device = nullptr;
+    ASSERT_EQ(wave.Open(&device, WAVE_MAPPER, &kSpeech, CountDone, 0, CALLBACK_FUNCTION), MMSYSERR_NOERROR)
+        << "the lost connection was kept instead of a new one to the second server";
+    EXPECT_EQ(wave.Close(device), MMSYSERR_NOERROR);
+}
+
 TEST(PulseWaveOutTest, ReportsTheBufferDoneOnlyAfterItHasPlayed)
 {
     PulseServer server;
