@@ -77,6 +77,7 @@ def main(paths):
         (r"^PainterPaint/TranslationBox/.*$", r"PainterFill/224x58", "paint / fill"),
         (r"^PainterPaint/PinyinBox/.*$", r"PainterFill/224x36", "paint / fill"),
         (r"^Startup/(?!Floor$).*$", r"Startup/Floor", "start-up / bare window"),
+        (r"^Startup/(?!Floor).*$", r"Startup/FloorWithText", "start-up / bare window with a line of text"),
     ]
     print()
     print("| subject | reference | ratio (wall) | ratio (CPU) | difference (wall) | difference (CPU) |")

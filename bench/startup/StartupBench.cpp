@@ -1,5 +1,7 @@
 // Start-up: each program from exec to the first paint of its main screen, offscreen, against a
-// bare Qt Widgets program opening one 240 x 320 window (the floor). Every run is a fresh
+// bare Qt Widgets program opening one 240 x 320 window (the floor). A second reference,
+// Startup/FloorWithText, is the same window showing one line of text: what any program that
+// draws a word pays on top of the bare window (the font database's set-up). Every run is a fresh
 // process started with posix_spawn; the first-paint probe (FirstPaintProbe_qt.cpp, preloaded)
 // notes the time and the peak resident set at that paint and ends the process.
 //
@@ -46,7 +48,8 @@ struct ProbeLine {
     std::string rest;
 };
 
-bool RunOnce(const std::string& program, ProbeLine& line, std::string& error)
+bool RunOnce(const std::string& program, const std::vector<std::string>& arguments, ProbeLine& line,
+             std::string& error)
 {
     const std::string out = bench::WorkFolder() + "/probe.txt";
     std::remove(out.c_str());
@@ -64,7 +67,11 @@ bool RunOnce(const std::string& program, ProbeLine& line, std::string& error)
         envp.push_back(e.data());
     envp.push_back(nullptr);
     std::string path = program;
-    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> words = arguments;
+    std::vector<char*> argv{path.data()};
+    for (auto& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -72,7 +79,7 @@ bool RunOnce(const std::string& program, ProbeLine& line, std::string& error)
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const long long start = Now();
     pid_t pid;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         error = "cannot start " + program;
@@ -97,14 +104,14 @@ bool RunOnce(const std::string& program, ProbeLine& line, std::string& error)
     return true;
 }
 
-void Startup(benchmark::State& state, std::string program)
+void Startup(benchmark::State& state, std::string program, std::vector<std::string> arguments)
 {
     std::vector<double> peaks, rss;
     std::string label;
     for (auto _ : state) {
         ProbeLine line;
         std::string error;
-        if (!RunOnce(program, line, error)) {
+        if (!RunOnce(program, arguments, line, error)) {
             state.SkipWithError(error.c_str());
             return;
         }
@@ -139,15 +146,16 @@ int main(int argc, char** argv)
         return 2;
     }
     g_probe = rest[0];
-    benchmark::RegisterBenchmark("Startup/Floor", Startup, rest[1])
-        ->UseManualTime()
-        ->Iterations(10)
-        ->Unit(benchmark::kMillisecond);
-    for (size_t i = 2; i < rest.size(); ++i)
-        benchmark::RegisterBenchmark(("Startup/" + BaseName(rest[i])).c_str(), Startup, rest[i])
+    const auto add = [](const std::string& name, const std::string& program, std::vector<std::string> arguments) {
+        benchmark::RegisterBenchmark(name.c_str(), Startup, program, std::move(arguments))
             ->UseManualTime()
             ->Iterations(10)
             ->Unit(benchmark::kMillisecond);
+    };
+    add("Startup/Floor", rest[1], {});
+    add("Startup/FloorWithText", rest[1], {"--text"});
+    for (size_t i = 2; i < rest.size(); ++i)
+        add("Startup/" + BaseName(rest[i]), rest[i], {});
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
