@@ -60,6 +60,11 @@ bool CSoundFile::LoadArchive(uint32_t expectedLength)
         return false;
     }
 
+    // The index of an earlier load never outlives the header it came with: a reload whose index
+    // is empty or refused must not leave old entries pointing into the new file.
+    delete[] m_index;
+    m_index = nullptr;
+    m_entryCount = 0;
     if (m_file.Read(m_header.bytes, VoiceArchiveHeader::kSize) != VoiceArchiveHeader::kSize)
         return ReportCorrupted();
     // A count of 0 or less is an empty index. A count the file cannot hold is refused before
@@ -71,8 +76,6 @@ bool CSoundFile::LoadArchive(uint32_t expectedLength)
     if (indexEnd > m_fileLength)
         return ReportCorrupted();
 
-    delete[] m_index;
-    m_entryCount = 0;
     m_index = new (std::nothrow) VoiceIndexEntry[count];
     // The index is read whole, with one read, and parsed from memory: at start-up an entry per
     // read would cost a system call per clip. indexEnd lies within the 32-bit file length, so

@@ -245,6 +245,24 @@ TEST_F(SoundFileTest, AZeroLengthClipPlaysNothing)
     EXPECT_EQ(archive.Play(phrase, 2), nullptr);
 }
 
+TEST_F(SoundFileTest, AReloadKeepsNoEntryOfTheEarlierIndex)
+{
+    const String path = WriteStandard();
+    CSoundFile archive(path);
+    ASSERT_EQ(archive.GetEntryCount(), 3);
+    // The file now has an empty index, and the bytes where clip 10 was still lie inside it.
+    Bytes emptied = BuildVoiceArchive({}, static_cast<uint32_t>(m_center.size()));
+    PatchUint32(emptied, 40, 44);
+    Write(emptied);
+    EXPECT_TRUE(archive.LoadArchive(0));
+    EXPECT_EQ(archive.GetEntryCount(), 0);
+    const VoiceIndexEntry* entry = nullptr;
+    archive.GetIdxMap(10, &entry);
+    EXPECT_EQ(entry, nullptr);
+    const int32_t phrase[] = {10};
+    EXPECT_EQ(archive.Play(phrase, 1), nullptr);
+}
+
 TEST_F(SoundFileTest, ALengthCheckThatFailsShowsTheCorruptionMessage)
 {
     CSoundFile archive(WriteStandard());
