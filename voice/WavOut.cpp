@@ -94,8 +94,6 @@ MMRESULT CWavOut::Play(const int32_t* clipNumbers, uint32_t count)
     std::memset(header, 0, sizeof *header);
     LogLine(1, "Playing, n=%d, id[0] = %d", static_cast<int>(count), firstClip);
 
-    // The sound server is reached while the clips are read and decoded, not after.
-    WaveOutConnectAhead();
     CByteBuffer* pcm = m_soundFile ? m_soundFile->Play(clipNumbers, count) : nullptr;
     if (!pcm) {
         delete header;

@@ -170,7 +170,12 @@ PulseWaveOut::~PulseWaveOut()
     if (!m_loop)
         return;
     pa_threaded_mainloop_lock(m_loop);
-    DiscardContextLocked();
+    if (m_context) {
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_disconnect(m_context);
+        pa_context_unref(m_context);
+        m_context = nullptr;
+    }
     pa_threaded_mainloop_unlock(m_loop);
     pa_threaded_mainloop_stop(m_loop);
     pa_threaded_mainloop_free(m_loop);
@@ -181,66 +186,36 @@ void PulseWaveOut::WaitLocked()
     pa_threaded_mainloop_wait(m_loop);
 }
 
-void PulseWaveOut::DiscardContextLocked()
-{
-    if (!m_context)
-        return;
-    pa_context_set_state_callback(m_context, nullptr, nullptr);
-    pa_context_disconnect(m_context);
-    pa_context_unref(m_context);
-    m_context = nullptr;
-}
-
-bool PulseWaveOut::StartConnectLocked()
+bool PulseWaveOut::ConnectLocked()
 {
     if (m_context) {
-        if (PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)))
+        const pa_context_state_t state = pa_context_get_state(m_context);
+        if (state == PA_CONTEXT_READY)
             return true;
         // A context that failed (or lost its server) is never reused: start afresh.
-        DiscardContextLocked();
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_disconnect(m_context);
+        pa_context_unref(m_context);
+        m_context = nullptr;
     }
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Phrase book");
     if (!m_context)
         return false;
     pa_context_set_state_callback(m_context, ContextStateChanged, m_loop);
-    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        DiscardContextLocked();
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
         return false;
-    }
-    return true;
-}
-
-bool PulseWaveOut::ConnectLocked()
-{
-    if (!StartConnectLocked())
-        return false;
-    pa_context_state_t state = pa_context_get_state(m_context);
-    if (state == PA_CONTEXT_READY)
-        return true;
 
     ConnectTimer timer{m_loop};
     pa_time_event* timeout = pa_context_rttime_new(m_context, pa_rtclock_now() + kConnectTimeout,
                                                    ConnectTimedOut, &timer);
+    pa_context_state_t state = pa_context_get_state(m_context);
     while (state != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state) && !timer.expired) {
         WaitLocked();
         state = pa_context_get_state(m_context);
     }
     if (timeout)
         pa_threaded_mainloop_get_api(m_loop)->time_free(timeout);
-    if (state == PA_CONTEXT_READY)
-        return true;
-    // Failed or still not there: the next call starts afresh rather than wait on it again.
-    DiscardContextLocked();
-    return false;
-}
-
-void PulseWaveOut::ConnectAhead()
-{
-    if (!m_loop)
-        return;
-    pa_threaded_mainloop_lock(m_loop);
-    StartConnectLocked();
-    pa_threaded_mainloop_unlock(m_loop);
+    return state == PA_CONTEXT_READY;
 }
 
 bool PulseWaveOut::RefreshSinksLocked()

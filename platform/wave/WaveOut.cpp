@@ -82,11 +82,6 @@ MMRESULT waveOutClose(HWAVEOUT device)
     return Backend().Close(device);
 }
 
-void WaveOutConnectAhead()
-{
-    Backend().ConnectAhead();
-}
-
 MMRESULT waveOutGetErrorText(MMRESULT error, char16_t* text, uint32_t textLength)
 {
     if (!text || textLength == 0)

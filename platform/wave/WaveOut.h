@@ -106,11 +106,6 @@ MMRESULT waveOutWrite(HWAVEOUT device, WAVEHDR* header, uint32_t headerSize);
 // WAVERR_STILLPLAYING while a written buffer has not been reported done; the device stays open.
 MMRESULT waveOutClose(HWAVEOUT device);
 
-// Not one of the platform's waveOut calls: tells the wave output that a device will be opened
-// shortly, so that it can start reaching the sound server while the caller prepares its sound.
-// Never waits and never fails; waveOutGetNumDevs and waveOutOpen behave as without it.
-void WaveOutConnectAhead();
-
 // Writes the zero-terminated English text of `error` into `text` (at most `textLength` units with
 // the terminator). MMSYSERR_BADERRNUM for an unknown code.
 MMRESULT waveOutGetErrorText(MMRESULT error, char16_t* text, uint32_t textLength);

@@ -13,9 +13,6 @@ public:
     virtual MMRESULT UnprepareHeader(HWAVEOUT device, WAVEHDR* header, uint32_t headerSize) = 0;
     virtual MMRESULT Write(HWAVEOUT device, WAVEHDR* header, uint32_t headerSize) = 0;
     virtual MMRESULT Close(HWAVEOUT device) = 0;
-    // A hint that a device is about to be opened: a backend that must first reach a server may
-    // start doing so now, without waiting. Returns at once; nothing is reported.
-    virtual void ConnectAhead() {}
 };
 
 // Routes every waveOut call to `backend` (not owned; it must outlive its use) and returns the
