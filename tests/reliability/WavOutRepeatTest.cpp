@@ -79,8 +79,9 @@ TEST_P(WavOutRepeatTest, EveryRequestIsPlayedWholeAndLeavesNoDeviceOrFlagBehind)
         EXPECT_EQ(m_wave->OpenDeviceCount(), 0) << "after request " << i;
     }
     EXPECT_EQ(played, requests);
-    if (auto* scripted = dynamic_cast<ScriptedWaveOut*>(m_wave.get()))
+    if (auto* scripted = dynamic_cast<ScriptedWaveOut*>(m_wave.get())) {
         EXPECT_EQ(scripted->WriteCalls(), requests) << "every phrase reaches the device once";
+    }
     EXPECT_TRUE(m_messages.Texts().empty()) << m_messages.Texts().front();
 }
 
