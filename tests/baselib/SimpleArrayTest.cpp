@@ -78,6 +78,36 @@ TEST(SimpleArrayTest, ConstructedCountAndCapacity)
     EXPECT_LE(tooMany.GetCount(), tooMany.GetCapacity());  // cut, never count > capacity
 }
 
+// An empty array reserves its one slot without memory until something is stored in it; every
+// way of storing must give it memory first (an assignment into a fresh array wrote through a null
+// slot when that was missed).
+TEST(SimpleArrayTest, AnEmptyArrayGetsItsSlotWhenFirstFilled)
+{
+    Ostrel::CSimpleArray<char> fresh;
+    EXPECT_EQ(fresh.GetData(), nullptr);
+    EXPECT_EQ(fresh.GetCapacity(), 1u);
+
+    using Array = Ostrel::CSimpleArray<char>;
+    const struct {
+        const char* what;
+        Array (*make)();
+        const char* letters;
+        uint32_t capacity;
+    } cases[] = {
+        {"append to a fresh array", [] { Array a; a.Append('x'); return a; }, "x", 1},
+        {"append twice", [] { Array a; a.Append('x'); a.Append('y'); return a; }, "xy", 2},
+        {"assign one element into a fresh array", [] { Array one; one.Append('x'); Array a; a = one; return a; }, "x", 1},
+        {"copy of a fresh array, then append", [] { Array empty; Array a(empty); a.Append('x'); return a; }, "x", 1},
+        {"assign a fresh array over elements", [] { Array a = Abcd(); Array empty; a = empty; return a; }, "", 4},
+        {"fill after emptying", [] { Array a = Abcd(); a.RemoveAll(); a.Append('z'); return a; }, "z", 4},
+    };
+    for (const auto& c : cases) {
+        const Array array = c.make();
+        EXPECT_EQ(array.GetCount() ? Letters(array) : std::string(), c.letters) << c.what;
+        EXPECT_EQ(array.GetCapacity(), c.capacity) << c.what;
+    }
+}
+
 TEST(SimpleArrayTest, AppendStopsAtTheLimitAndKeepsTheArray)
 {
     Ostrel::CSimpleArray<unsigned char> array(524288);
