@@ -143,7 +143,7 @@ PULSE_LOCAL pa_operation* pa_stream_drain(pa_stream* s, pa_stream_success_cb_t c
 
 // Time and sizes.
 PULSE_LOCAL pa_usec_t pa_rtclock_now(void) { PULSE_FORWARD(pa_rtclock_now, 0); }
-PULSE_LOCAL size_t pa_usec_to_bytes(pa_usec_t t, const pa_sample_spec* spec)
+PULSE_LOCAL size_t pa_usec_to_bytes(pa_usec_t t, const pa_sample_spec* format)
 {
-    PULSE_FORWARD(pa_usec_to_bytes, 0, t, spec);
+    PULSE_FORWARD(pa_usec_to_bytes, 0, t, format);
 }
