@@ -71,8 +71,12 @@ public:
     // Returns false, leaving the array unchanged, when it cannot grow.
     bool Append(const T& item)
     {
-        if (m_count == m_capacity ? !Grow() : (m_items == nullptr && !AllocateSlots()))
-            return false;
+        if (m_count == m_capacity) {
+            if (!Grow())
+                return false;
+        } else if (m_items == nullptr && !AllocateSlots()) {
+            return false;  // the reserved slot of an empty array could not be given memory
+        }
         m_items[m_count] = item;
         ++m_count;
         return true;
