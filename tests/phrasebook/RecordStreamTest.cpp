@@ -72,8 +72,9 @@ TEST(RecordStreamTest, ReadTextGivesTheSameVerdictWithOrWithoutAnEarlierStreamEr
             String text(u"old");
             EXPECT_EQ(RecordStream::ReadText(in, text), c.read);
             EXPECT_EQ(std::u16string(text.GetString()), c.text);
-            if (c.read)
+            if (c.read) {
                 EXPECT_EQ(in.GetPosition(), (int)bytes.size());
+            }
         }
     }
 }
